@@ -1,0 +1,168 @@
+#include "Prompter.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+DialogPrompter::DialogPrompter(QWidget* parent) : m_parent(parent) {}
+
+int DialogPrompter::message(const QString& text, const QString& title, int flags)
+{
+    QMessageBox box(m_parent);
+    box.setObjectName(QStringLiteral("vokaboMessage"));
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Vokabo") : title);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    box.setText(shown);
+    box.setTextFormat(Qt::PlainText);
+
+    const int icon = flags & 0xF0;
+    if (icon == 0x30)
+        box.setIcon(QMessageBox::Warning);
+    else if (icon == 0x40)
+        box.setIcon(QMessageBox::Information);
+    else if (icon == 0x20)
+        box.setIcon(QMessageBox::Question);
+    else if (icon == 0x10)
+        box.setIcon(QMessageBox::Critical);
+
+    // Qt has no Swedish translation of its own buttons, so the texts are ours.
+    const auto tr = [](const char* s) { return QCoreApplication::translate("Prompter", s); };
+    static const char* const kYes = QT_TRANSLATE_NOOP("Prompter", "&Ja");
+    static const char* const kNo = QT_TRANSLATE_NOOP("Prompter", "&Nej");
+    static const char* const kCancel = QT_TRANSLATE_NOOP("Prompter", "Avbryt");
+    static const char* const kOk = QT_TRANSLATE_NOOP("Prompter", "OK");
+    QAbstractButton* yes = nullptr;
+    QAbstractButton* no = nullptr;
+    QAbstractButton* cancel = nullptr;
+    QAbstractButton* ok = nullptr;
+    switch (flags & 0x0F) {
+    case 3: // Yes, No, Cancel
+        yes = box.addButton(tr(kYes), QMessageBox::YesRole);
+        no = box.addButton(tr(kNo), QMessageBox::NoRole);
+        cancel = box.addButton(tr(kCancel), QMessageBox::RejectRole);
+        box.setDefaultButton(static_cast<QPushButton*>(yes));
+        box.setEscapeButton(cancel);
+        break;
+    case 4: // Yes, No
+        yes = box.addButton(tr(kYes), QMessageBox::YesRole);
+        no = box.addButton(tr(kNo), QMessageBox::NoRole);
+        box.setDefaultButton(static_cast<QPushButton*>(yes));
+        box.setEscapeButton(no);
+        break;
+    default:
+        ok = box.addButton(tr(kOk), QMessageBox::AcceptRole);
+        box.setDefaultButton(static_cast<QPushButton*>(ok));
+        box.setEscapeButton(ok);
+        break;
+    }
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    if (clicked && clicked == yes)
+        return Yes;
+    if (clicked && clicked == no)
+        return No;
+    if (ok)
+        return Ok;
+    return Cancel;
+}
+
+QStringList DialogPrompter::nameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString patterns = parts[i + 1];
+        // QFileDialog reads the patterns from the parentheses; make sure they are there.
+        QString qtPatterns = patterns;
+        qtPatterns.replace(u';', u' ');
+        if (!description.contains(u'('))
+            description += QStringLiteral(" (") + qtPatterns + u')';
+        else
+            description = description.left(description.indexOf(u'(')).trimmed() +
+                          QStringLiteral(" (") + qtPatterns + u')';
+        filters.append(description);
+    }
+    return filters;
+}
+
+QString DialogPrompter::withDefaultExtension(const QString& path, const QString& extension)
+{
+    if (path.isEmpty() || extension.isEmpty())
+        return path;
+    if (!QFileInfo(path).fileName().contains(u'.'))
+        return path + u'.' + extension;
+    return path;
+}
+
+namespace {
+
+QString initialPath(const QString& fileName)
+{
+    // A bare pattern such as "*.vkf" is not a name to offer.
+    if (fileName.isEmpty() || fileName.contains(u'*'))
+        return QString();
+    return fileName;
+}
+
+} // namespace
+
+std::optional<QString> DialogPrompter::openFileName(const FileDialog& spec)
+{
+    QFileDialog dialog(m_parent, spec.title);
+    dialog.setObjectName(QStringLiteral("vokaboOpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(spec.filter));
+    dialog.setDefaultSuffix(spec.defaultExtension);
+    const QString initial = initialPath(spec.fileName);
+    if (!initial.isEmpty())
+        dialog.selectFile(initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
+{
+    QFileDialog dialog(m_parent, spec.title);
+    dialog.setObjectName(QStringLiteral("vokaboSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(spec.filter));
+    dialog.setDefaultSuffix(spec.defaultExtension);
+    const QString initial = initialPath(spec.fileName);
+    if (!initial.isEmpty())
+        dialog.selectFile(initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return withDefaultExtension(dialog.selectedFiles().constFirst(), spec.defaultExtension);
+}
+
+std::optional<QFont> DialogPrompter::chooseFont(const QString& title, int minPoints,
+                                                int maxPoints)
+{
+    QFontDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("vokaboFontDialog"));
+    dialog.setWindowTitle(title);
+    dialog.setOption(QFontDialog::ScalableFonts, true);
+    dialog.setOption(QFontDialog::NonScalableFonts, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QFont font = dialog.selectedFont();
+    const qreal size = font.pointSizeF();
+    if (size < minPoints)
+        font.setPointSizeF(minPoints);
+    else if (size > maxPoints)
+        font.setPointSizeF(maxPoints);
+    return font;
+}
+
+void DialogPrompter::beep() { QApplication::beep(); }

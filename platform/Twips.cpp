@@ -1,0 +1,58 @@
+#include "Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace Twips {
+
+void place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(rect(left, top, width, height));
+}
+
+} // namespace Twips
+
+namespace {
+
+QRect screenOf(const QWidget* widget)
+{
+    QScreen* screen = widget ? widget->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+int clampEdge(int value, int screenSize, int childSize)
+{
+    if (value < 0)
+        value = 0;
+    if (value > screenSize - childSize)
+        value = screenSize - childSize;
+    return value;
+}
+
+} // namespace
+
+void CentreOver(const QWidget* parent, QWidget* child)
+{
+    if (!child)
+        return;
+    const QRect screen = screenOf(parent ? parent : child);
+    const QSize size = child->frameGeometry().size();
+    const QRect outer = parent ? parent->frameGeometry() : screen;
+    const int left = outer.left() + (outer.width() - size.width()) / 2;
+    const int top = outer.top() + (outer.height() - size.height()) / 2;
+    child->move(screen.left() + clampEdge(left - screen.left(), screen.width(), size.width()),
+                screen.top() + clampEdge(top - screen.top(), screen.height(), size.height()));
+}
+
+void CentreOnScreen(QWidget* window)
+{
+    if (!window || (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+        return;
+    const QRect screen = screenOf(window);
+    const QSize size = window->frameGeometry().size();
+    window->move(screen.left() + (screen.width() - size.width()) / 2,
+                 screen.top() + (screen.height() - size.height()) / 2);
+}

@@ -1,0 +1,1 @@
+// The library holds only compiled resources: the translations and the pictures.

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "WordList.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+// The marker line that may end a Glosan file. Lines after it are ignored.
+inline constexpr char16_t kEndMarker[] = u"Glosfil - Slut";
+
+// What a word list file holds. Header fields for which the file has no line are absent, so the
+// caller keeps the values it had.
+struct WordListFileContent
+{
+    std::optional<QString> heading;
+    std::optional<QString> language1;
+    std::optional<QString> language2;
+    std::vector<std::pair<QString, QString>> pairs; // learned, known; at most MaxWords
+    bool truncated = false; // the file held more than MaxWords pairs; the rest was not read
+};
+
+struct WordListFileError
+{
+    enum Kind { None, CannotOpen, IsFolder, CannotRead, NotText, LineTooLong, CannotWrite };
+    Kind kind = None;
+    QString systemReason; // the platform's own description, when it gave one
+
+    explicit operator bool() const { return kind != None; }
+};
+
+// The longest line a word list file may have; no word comes near it.
+inline constexpr qsizetype kMaxLineBytes = 64 * 1024;
+
+// Reads at most the header, MaxWords pairs and the one line after them.
+WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& content);
+WordListFileError ReadWordListFile(const QString& path, WordListFileContent& content);
+
+// Puts what was read into the list: its header fields and its pairs from slot 0 on. The list
+// should be freshly cleared; the caller sets filePath and changed.
+void ApplyWordListFile(const WordListFileContent& content, WordList& list);
+
+// The lines of the file: heading, the two language names, then learned and known of each slot of
+// the list (slots 0 to Length() - 1).
+QStringList WordListFileLines(const WordList& list);
+// The file's bytes: the lines joined with CR LF after each, in Windows-1252 when every character
+// fits and in UTF-8 with a byte-order mark otherwise.
+QByteArray WordListFileBytes(const WordList& list);
+
+// Writes the list to the device.
+WordListFileError WriteWordListFile(const WordList& list, QIODevice& device);
+// Writes the list to its filePath, replacing the old file only once the new one is complete, and
+// sets changed to 0 on success. On failure the old file and changed stay as they were.
+WordListFileError WriteWordListFile(WordList& list);
