@@ -49,6 +49,13 @@ void WordList::CopyToQuiz()
     }
 }
 
+int SnapToPage(int v)
+{
+    if (v < 10)
+        return 0;
+    return v / 10 * 10;
+}
+
 QString FileTitle(const QString& path)
 {
     // Paths may come with either separator: old lists name Windows folders.

@@ -51,6 +51,9 @@ private:
     int clearLimit() const;
 };
 
+// Lowers a scroll bar value to the first slot of its page of ten: 25 -> 20, 99 -> 90, 5 -> 0.
+int SnapToPage(int v);
+
 // The file name of a path, with its extension and without its folder.
 QString FileTitle(const QString& path);
 // True when the path names an existing file; any error counts as no.
