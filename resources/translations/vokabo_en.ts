@@ -1,4 +1,372 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="sv_SE">
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Vokabo - Osparad ordlista</source>
+        <translation>Vokabo - Unsaved wordlist</translation>
+    </message>
+    <message>
+        <source>Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*</source>
+        <translation>Vokabo files (*.vkf)|*.vkf|Glosan files (*.gls)|*.gls|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Öppna ordlista</source>
+        <translation>Open wordlist</translation>
+    </message>
+    <message>
+        <source>Spara ordlista som</source>
+        <translation>Save wordlist as</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista?</source>
+        <translation>Do you want to save changes to this wordlist?</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?</source>
+        <translation>Do you want to save changes to this wordlist before you open one another?</translation>
+    </message>
+    <message>
+        <source>Filen finns inte.</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <source>Öppna fil</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Det är en mapp, inte en fil.</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen textfil.</source>
+        <translation>The file is not a text file.</translation>
+    </message>
+    <message>
+        <source>Filen har en rad som är för lång för en ordlista.</source>
+        <translation>The file has a line too long for a wordlist.</translation>
+    </message>
+    <message>
+        <source>Ordlistan %1 kunde inte öppnas.</source>
+        <translation>The wordlist %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Ordlistan kunde inte sparas som %1.</source>
+        <translation>The wordlist could not be saved as %1.</translation>
+    </message>
+    <message>
+        <source>Spara ordlista</source>
+        <translation>Save wordlist</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Hjälpfilen hittades inte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filen %1 hittades inte, därför kan du inte använda hjälpen.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>svenska</source>
+        <comment>anchor of the help part in this language</comment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Vokabo - Hjälp</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainMenuPage</name>
+    <message>
+        <source>Öppna ord</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Skriv ord</source>
+        <comment>main menu</comment>
+        <translation>Write words</translation>
+    </message>
+    <message>
+        <source>Förhör ord</source>
+        <comment>main menu</comment>
+        <translation>Learn words</translation>
+    </message>
+    <message>
+        <source>Inställningar...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Arkiv</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Nytt</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Öppna...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>S&amp;para</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Spara so&amp;m...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Skriv &amp;ut...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Inställningar...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Avsluta</source>
+        <translation>E&amp;xit Vokabo</translation>
+    </message>
+    <message>
+        <source>&amp;Redigera</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Klipp ut</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Ko&amp;piera</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>K&amp;listra in</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Radera</source>
+        <translation>De&amp;lete</translation>
+    </message>
+    <message>
+        <source>&amp;Ord</source>
+        <translation>&amp;Words</translation>
+    </message>
+    <message>
+        <source>&amp;Skriv ord...</source>
+        <translation>&amp;Write words...</translation>
+    </message>
+    <message>
+        <source>&amp;Förhör ord...</source>
+        <translation>&amp;Learn words...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjälp</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Hjälpavsnitt</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;Gå till programmets hemsida</source>
+        <translation>Go to Vokabo &amp;web site</translation>
+    </message>
+    <message>
+        <source>&amp;Om Vokabo</source>
+        <translation>&amp;About Vokabo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?</source>
+        <translation>Do you want to save changes to this wordlist before you exit Vokabo?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Inställningar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Språk som du ska lära dig:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nytt språk:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Ta bort</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Språk som du kan:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ta &amp;bort</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typsnitt för språken som du ska lära dig:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Exempel: AaBbCc</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Välj...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Åter&amp;ställ</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typsnitt för språken som du kan:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Vä&amp;lj...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Återstä&amp;ll</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Programmets språk:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Avbryt</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Vill du skriva ut denna ordlista?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ingen skrivare hittades. Ordlistan sparades som PDF-fil:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ordlistan kunde inte skrivas ut.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nej</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizPage</name>
+    <message>
+        <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Score</name>
+    <message>
+        <source>%1 rätt av %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Antal rätt</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ToolbarPanel</name>
+    <message>
+        <source>Nytt</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Öppna</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Spara</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Skriv ut</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Skriv ord</source>
+        <comment>toolbar</comment>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Förhör ord</source>
+        <comment>toolbar</comment>
+        <translation>Learn</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Antal rätt</source>
+        <translation>Count c</translation>
+    </message>
+    <message>
+        <source>Rätt/fel</source>
+        <translation>Show c/w</translation>
+    </message>
+    <message>
+        <source>Huvudmeny</source>
+        <translation>Main menu</translation>
+    </message>
+</context>
+<context>
+    <name>WebCommands</name>
+    <message>
+        <source>Www-bläddraren hittades inte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd" />för att komma till denna programs hemsida.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
 </TS>

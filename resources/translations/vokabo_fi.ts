@@ -1,4 +1,372 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI" sourcelanguage="sv_SE">
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Vokabo - Osparad ordlista</source>
+        <translation>Vokabo - Ej tallennettu sanalista</translation>
+    </message>
+    <message>
+        <source>Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*</source>
+        <translation>Vokabo tiedostot (*.vkf)|*.vkf|Glosan tiedostot (*.gls)|*.gls|Kaikki tiedostot (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Öppna ordlista</source>
+        <translation>Avaa sanalista</translation>
+    </message>
+    <message>
+        <source>Spara ordlista som</source>
+        <translation>Tallenna sanalista nimellä</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista?</source>
+        <translation>Haluatko tallentaa muutokset tässa sanalistassa?</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?</source>
+        <translation>Haluatko tallentaa muutokset tässa sanalistassa ennen kuin avaat toisen?</translation>
+    </message>
+    <message>
+        <source>Filen finns inte.</source>
+        <translation>Tiedostoa ei ole.</translation>
+    </message>
+    <message>
+        <source>Öppna fil</source>
+        <translation>Avaa tiedosto</translation>
+    </message>
+    <message>
+        <source>Det är en mapp, inte en fil.</source>
+        <translation>Se on kansio, ei tiedosto.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen textfil.</source>
+        <translation>Tiedosto ei ole tekstitiedosto.</translation>
+    </message>
+    <message>
+        <source>Filen har en rad som är för lång för en ordlista.</source>
+        <translation>Tiedostossa on rivi, joka on liian pitkä sanalistaan.</translation>
+    </message>
+    <message>
+        <source>Ordlistan %1 kunde inte öppnas.</source>
+        <translation>Sanalistaa %1 ei voitu avata.</translation>
+    </message>
+    <message>
+        <source>Ordlistan kunde inte sparas som %1.</source>
+        <translation>Sanalistaa ei voitu tallentaa nimellä %1.</translation>
+    </message>
+    <message>
+        <source>Spara ordlista</source>
+        <translation>Tallenna sanalista</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommand</name>
+    <message>
+        <source>Hjälpfilen hittades inte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filen %1 hittades inte, därför kan du inte använda hjälpen.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>svenska</source>
+        <comment>anchor of the help part in this language</comment>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Vokabo - Hjälp</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>MainMenuPage</name>
+    <message>
+        <source>Öppna ord</source>
+        <translation>Avaa</translation>
+    </message>
+    <message>
+        <source>Skriv ord</source>
+        <comment>main menu</comment>
+        <translation>Kirjoita sanoja</translation>
+    </message>
+    <message>
+        <source>Förhör ord</source>
+        <comment>main menu</comment>
+        <translation>Kuulustele sanoja</translation>
+    </message>
+    <message>
+        <source>Inställningar...</source>
+        <translation>Asetukset...</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Apu</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Arkiv</source>
+        <translation>&amp;Tiedosto</translation>
+    </message>
+    <message>
+        <source>&amp;Nytt</source>
+        <translation>&amp;Uusi</translation>
+    </message>
+    <message>
+        <source>&amp;Öppna...</source>
+        <translation>&amp;Avaa...</translation>
+    </message>
+    <message>
+        <source>S&amp;para</source>
+        <translation>&amp;Tallenna</translation>
+    </message>
+    <message>
+        <source>Spara so&amp;m...</source>
+        <translation>Tallenna &amp;nimellä...</translation>
+    </message>
+    <message>
+        <source>Skriv &amp;ut...</source>
+        <translation>&amp;Tulosta...</translation>
+    </message>
+    <message>
+        <source>&amp;Inställningar...</source>
+        <translation>&amp;Asetukset...</translation>
+    </message>
+    <message>
+        <source>&amp;Avsluta</source>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>&amp;Redigera</source>
+        <translation>&amp;Muokkaa</translation>
+    </message>
+    <message>
+        <source>&amp;Klipp ut</source>
+        <translation>&amp;Leikkaa</translation>
+    </message>
+    <message>
+        <source>Ko&amp;piera</source>
+        <translation>&amp;Kopioi</translation>
+    </message>
+    <message>
+        <source>K&amp;listra in</source>
+        <translation>&amp;Liitä</translation>
+    </message>
+    <message>
+        <source>&amp;Radera</source>
+        <translation>&amp;Poista</translation>
+    </message>
+    <message>
+        <source>&amp;Ord</source>
+        <translation>&amp;Sanat</translation>
+    </message>
+    <message>
+        <source>&amp;Skriv ord...</source>
+        <translation>&amp;Kirjoita sanoja...</translation>
+    </message>
+    <message>
+        <source>&amp;Förhör ord...</source>
+        <translation>&amp;Kuulustele sanoja...</translation>
+    </message>
+    <message>
+        <source>&amp;Hjälp</source>
+        <translation>&amp;Apu</translation>
+    </message>
+    <message>
+        <source>&amp;Hjälpavsnitt</source>
+        <translation>&amp;Sisältö</translation>
+    </message>
+    <message>
+        <source>&amp;Gå till programmets hemsida</source>
+        <translation>Mene Vokabo &amp;kotisivulle</translation>
+    </message>
+    <message>
+        <source>&amp;Om Vokabo</source>
+        <translation>&amp;Tietoja: Vokabo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?</source>
+        <translation>Haluatko tallentaa muutokset tässä sanalistassa ennen kuin lopetat ohjelman?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Inställningar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Språk som du ska lära dig:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nytt språk:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Ta bort</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Språk som du kan:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ta &amp;bort</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typsnitt för språken som du ska lära dig:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Exempel: AaBbCc</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Välj...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Åter&amp;ställ</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typsnitt för språken som du kan:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Vä&amp;lj...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Återstä&amp;ll</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Programmets språk:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&amp;Avbryt</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>Vill du skriva ut denna ordlista?</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ingen skrivare hittades. Ordlistan sparades som PDF-fil:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ordlistan kunde inte skrivas ut.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Prompter</name>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;Nej</source>
+        <translation>&amp;Ei</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QuizPage</name>
+    <message>
+        <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Score</name>
+    <message>
+        <source>%1 rätt av %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Antal rätt</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>ToolbarPanel</name>
+    <message>
+        <source>Nytt</source>
+        <translation>Uusi</translation>
+    </message>
+    <message>
+        <source>Öppna</source>
+        <translation>Avaa</translation>
+    </message>
+    <message>
+        <source>Spara</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Skriv ut</source>
+        <translation>Tulosta</translation>
+    </message>
+    <message>
+        <source>Skriv ord</source>
+        <comment>toolbar</comment>
+        <translation>Kirjoita</translation>
+    </message>
+    <message>
+        <source>Förhör ord</source>
+        <comment>toolbar</comment>
+        <translation>Kuulustele</translation>
+    </message>
+    <message>
+        <source>Hjälp</source>
+        <translation>Apu</translation>
+    </message>
+    <message>
+        <source>Antal rätt</source>
+        <translation>Laske o</translation>
+    </message>
+    <message>
+        <source>Rätt/fel</source>
+        <translation>Näytä o/v</translation>
+    </message>
+    <message>
+        <source>Huvudmeny</source>
+        <translation>Päävalikko</translation>
+    </message>
+</context>
+<context>
+    <name>WebCommands</name>
+    <message>
+        <source>Www-bläddraren hittades inte</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd" />för att komma till denna programs hemsida.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
 </TS>
