@@ -5,9 +5,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QStringListModel>
 
 DialogPrompter::DialogPrompter(QWidget* parent) : m_parent(parent) {}
 
@@ -146,14 +150,67 @@ std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
     return withDefaultExtension(dialog.selectedFiles().constFirst(), spec.defaultExtension);
 }
 
-std::optional<QFont> DialogPrompter::chooseFont(const QString& title, int minPoints,
-                                                int maxPoints)
+namespace {
+
+// QFontDialog has no size range of its own: its size list is a list view over plain numbers,
+// refilled whenever another family or style is picked, so each refill is cut to the range.
+void LimitFontSizes(QFontDialog& dialog, int minPoints, int maxPoints)
+{
+    QListView* sizeList = nullptr;
+    for (QListView* view : dialog.findChildren<QListView*>()) {
+        auto* model = qobject_cast<QStringListModel*>(view->model());
+        if (!model || model->stringList().isEmpty())
+            continue;
+        bool numbers = true;
+        for (const QString& entry : model->stringList()) {
+            entry.toInt(&numbers);
+            if (!numbers)
+                break;
+        }
+        if (numbers)
+            sizeList = view;
+    }
+    QLineEdit* sizeEdit = nullptr;
+    for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<const QIntValidator*>(edit->validator()))
+            sizeEdit = edit;
+    }
+    if (!sizeList || !sizeEdit)
+        return;
+    sizeEdit->setValidator(new QIntValidator(minPoints, maxPoints, sizeEdit));
+
+    auto* model = qobject_cast<QStringListModel*>(sizeList->model());
+    const auto limit = [model, sizeList, sizeEdit, minPoints, maxPoints] {
+        QStringList sizes;
+        for (int size = minPoints; size <= maxPoints; ++size)
+            sizes.append(QString::number(size));
+        // Our own refill comes back here once more and then finds nothing to change.
+        if (model->stringList() != sizes)
+            model->setStringList(sizes);
+        const int current = sizeEdit->text().toInt();
+        const int shown =
+            current < minPoints ? minPoints : (current > maxPoints ? maxPoints : current);
+        if (shown != current)
+            sizeEdit->setText(QString::number(shown));
+        const QSignalBlocker listBlocker(sizeList->selectionModel());
+        sizeList->setCurrentIndex(model->index(shown - minPoints));
+    };
+    QObject::connect(model, &QAbstractItemModel::modelReset, sizeList, limit, Qt::QueuedConnection);
+    limit();
+}
+
+} // namespace
+
+std::optional<QFont> DialogPrompter::chooseFont(const QString& title, int minPoints, int maxPoints)
 {
     QFontDialog dialog(m_parent);
     dialog.setObjectName(QStringLiteral("vokaboFontDialog"));
     dialog.setWindowTitle(title);
+    // Qt's own dialog, so the size range below can be applied; every screen font is offered.
+    dialog.setOption(QFontDialog::DontUseNativeDialog, true);
     dialog.setOption(QFontDialog::ScalableFonts, true);
     dialog.setOption(QFontDialog::NonScalableFonts, true);
+    LimitFontSizes(dialog, minPoints, maxPoints);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     QFont font = dialog.selectedFont();

@@ -202,63 +202,63 @@
     <name>OptionsDialog</name>
     <message>
         <source>Inställningar</source>
-        <translation type="unfinished" />
+        <translation>Options</translation>
     </message>
     <message>
         <source>Språk som du ska lära dig:</source>
-        <translation type="unfinished" />
+        <translation>Languages which you are learning:</translation>
     </message>
     <message>
         <source>Nytt språk:</source>
-        <translation type="unfinished" />
+        <translation>New language:</translation>
     </message>
     <message>
         <source>&amp;Ta bort</source>
-        <translation type="unfinished" />
+        <translation>&amp;Remove</translation>
     </message>
     <message>
         <source>Språk som du kan:</source>
-        <translation type="unfinished" />
+        <translation>Languages that you know:</translation>
     </message>
     <message>
         <source>Ta &amp;bort</source>
-        <translation type="unfinished" />
+        <translation>R&amp;emove</translation>
     </message>
     <message>
         <source>Typsnitt för språken som du ska lära dig:</source>
-        <translation type="unfinished" />
+        <translation>The font for the languages which you are learning:</translation>
     </message>
     <message>
         <source>Exempel: AaBbCc</source>
-        <translation type="unfinished" />
+        <translation>Example: AaBbCc</translation>
     </message>
     <message>
         <source>&amp;Välj...</source>
-        <translation type="unfinished" />
+        <translation>C&amp;hoose...</translation>
     </message>
     <message>
         <source>Åter&amp;ställ</source>
-        <translation type="unfinished" />
+        <translation>R&amp;estore</translation>
     </message>
     <message>
         <source>Typsnitt för språken som du kan:</source>
-        <translation type="unfinished" />
+        <translation>The font for the languages that you know:</translation>
     </message>
     <message>
         <source>Vä&amp;lj...</source>
-        <translation type="unfinished" />
+        <translation>Ch&amp;oose...</translation>
     </message>
     <message>
         <source>Återstä&amp;ll</source>
-        <translation type="unfinished" />
+        <translation>Res&amp;tore</translation>
     </message>
     <message>
         <source>Programmets språk:</source>
-        <translation type="unfinished" />
+        <translation>The language of the program:</translation>
     </message>
     <message>
         <source>&amp;Avbryt</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

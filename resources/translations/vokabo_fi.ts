@@ -202,63 +202,63 @@
     <name>OptionsDialog</name>
     <message>
         <source>Inställningar</source>
-        <translation type="unfinished" />
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>Språk som du ska lära dig:</source>
-        <translation type="unfinished" />
+        <translation>Kielet joita opettelet:</translation>
     </message>
     <message>
         <source>Nytt språk:</source>
-        <translation type="unfinished" />
+        <translation>Uusi kieli:</translation>
     </message>
     <message>
         <source>&amp;Ta bort</source>
-        <translation type="unfinished" />
+        <translation>&amp;Poista</translation>
     </message>
     <message>
         <source>Språk som du kan:</source>
-        <translation type="unfinished" />
+        <translation>Kielet jotka osaat:</translation>
     </message>
     <message>
         <source>Ta &amp;bort</source>
-        <translation type="unfinished" />
+        <translation>P&amp;oista</translation>
     </message>
     <message>
         <source>Typsnitt för språken som du ska lära dig:</source>
-        <translation type="unfinished" />
+        <translation>Fontti kiellille joita opettelet:</translation>
     </message>
     <message>
         <source>Exempel: AaBbCc</source>
-        <translation type="unfinished" />
+        <translation>Esimerkki: AaBbCc</translation>
     </message>
     <message>
         <source>&amp;Välj...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valitse...</translation>
     </message>
     <message>
         <source>Åter&amp;ställ</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tavallinen</translation>
     </message>
     <message>
         <source>Typsnitt för språken som du kan:</source>
-        <translation type="unfinished" />
+        <translation>Fontti kielille jotka osaat:</translation>
     </message>
     <message>
         <source>Vä&amp;lj...</source>
-        <translation type="unfinished" />
+        <translation>V&amp;alitse...</translation>
     </message>
     <message>
         <source>Återstä&amp;ll</source>
-        <translation type="unfinished" />
+        <translation>Ta&amp;vallinen</translation>
     </message>
     <message>
         <source>Programmets språk:</source>
-        <translation type="unfinished" />
+        <translation>Ohjelman kieli:</translation>
     </message>
     <message>
         <source>&amp;Avbryt</source>
-        <translation type="unfinished" />
+        <translation>&amp;Peruuta</translation>
     </message>
 </context>
 <context>
