@@ -1,0 +1,385 @@
+#include "QuizPage.h"
+
+#include "ProgramSettings.h"
+#include "Prompter.h"
+#include "Twips.h"
+#include "WordList.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+
+constexpr int kRowTop = 720;
+constexpr int kRowStep = 360;
+constexpr int kQuestionLeft = 120;
+constexpr int kAnswerLeft = 4680;
+constexpr int kBoxWidth = 4455;
+constexpr int kQuestionHeight = 255;
+constexpr int kAnswerHeight = 285;
+constexpr int kPanelWidth = 9570;
+constexpr int kPanelHeight = 4305;
+
+const QString kRevealMark = QStringLiteral("???");
+
+QString DesignFontName()
+{
+    return QStringLiteral("MS Sans Serif");
+}
+constexpr double kDesignFontSize = 8.25;
+
+void SetFont(QWidget* widget, const QString& family, double points)
+{
+    QFont font = widget->font();
+    font.setFamily(family);
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    // Words are the learner's own text: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+bool IsRightButton(QEvent* event)
+{
+    return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+}
+
+} // namespace
+
+const QColor QuizPage::RightColour = QColor(0, 128, 0);
+const QColor QuizPage::WrongColour = QColor(192, 0, 0);
+
+QuizPage::QuizPage(WordList& list, ProgramSettings& settings, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_list(list), m_settings(settings), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("forhor"));
+    // The right button brings the program's Edit menu, not a platform menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    resize(Twips::toPixels(kPanelWidth), Twips::toPixels(kPanelHeight));
+    createControls();
+    placeControls();
+    resetWordBoxFonts();
+}
+
+void QuizPage::createControls()
+{
+    m_language2 = MakeLabel(this, QStringLiteral("l2visa"));
+    m_heading = MakeLabel(this, QStringLiteral("forhorru"));
+    m_language1 = MakeLabel(this, QStringLiteral("l1visa"));
+    SetFont(m_heading, QStringLiteral("Times New Roman"), 18);
+    SetFont(m_language1, DesignFontName(), 12);
+    SetFont(m_language2, DesignFontName(), 12);
+    for (QLabel* label : {m_language2, m_heading, m_language1})
+        label->installEventFilter(this);
+
+    for (int r = 0; r < Rows; ++r) {
+        QLabel* question = MakeLabel(this, QStringLiteral("v%1").arg(r));
+        // Painted like the text box beside it.
+        question->setAutoFillBackground(true);
+        question->setBackgroundRole(QPalette::Base);
+        question->setForegroundRole(QPalette::WindowText);
+        question->installEventFilter(this);
+        m_questions[size_t(r)] = question;
+
+        auto* answer = new QLineEdit(this);
+        answer->setObjectName(QStringLiteral("t%1").arg(r));
+        answer->setContextMenuPolicy(Qt::PreventContextMenu);
+        answer->installEventFilter(this);
+        connect(answer, &QLineEdit::textChanged, this, [this, r] { answerChanged(r); });
+        m_answers[size_t(r)] = answer;
+    }
+
+    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll->setObjectName(QStringLiteral("forhorvisare"));
+    m_scroll->setRange(0, 0);
+    m_scroll->setSingleStep(10);
+    m_scroll->setPageStep(10);
+    connect(m_scroll, &QScrollBar::valueChanged, this, &QuizPage::scrollValueChanged);
+}
+
+void QuizPage::placeControls()
+{
+    Twips::place(m_language2, 120, 240, 1575, 375);
+    Twips::place(m_heading, 1680, 240, 6135, 495);
+    Twips::place(m_language1, 7800, 240, 1695, 375);
+    for (int r = 0; r < Rows; ++r) {
+        const int top = kRowTop + kRowStep * r;
+        Twips::place(m_questions[size_t(r)], kQuestionLeft, top, kBoxWidth, kQuestionHeight);
+        Twips::place(m_answers[size_t(r)], kAnswerLeft, top, kBoxWidth, kAnswerHeight);
+    }
+    const int scrollWidth = Twips::fromPixels(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    Twips::place(m_scroll, 9240, 720, scrollWidth, 3495);
+}
+
+bool QuizPage::refuseEmptyList()
+{
+    if (m_list.Length() != 0)
+        return false;
+    const QString& language = m_settings.uiLanguage;
+    if (language == u"sve" || language == u"eng" || language == u"fin") {
+        m_prompter.message(tr("Du har inte öppnat en ordlista eller skrivit in några ord som du "
+                              "kan bli förhörd på."),
+                           QString(), Prompter::ExclamationOk);
+    }
+    return true;
+}
+
+void QuizPage::enter()
+{
+    show();
+    m_list.CopyToQuiz();
+    forgetQuizCopyBeyondList();
+    m_heading->setText(m_list.heading);
+    m_language1->setText(m_list.language1);
+    m_language2->setText(m_list.language2);
+    m_list.pageStart = 0;
+    ShowQuizPage();
+    m_quizLastPage = LastQuizPage();
+    m_scroll->setMaximum(m_quizLastPage);
+    m_scroll->setValue(0);
+    ApplyColumnFonts();
+    m_answers[0]->setFocus();
+}
+
+void QuizPage::leave()
+{
+    hide();
+}
+
+void QuizPage::restart()
+{
+    m_scroll->setValue(0);
+    m_list.ClearAnswers();
+    // Answers typed in rows below the list's end are not in the list's scan; they go too.
+    for (WordSlot& slot : m_list.slots)
+        slot.answer.clear();
+    m_list.CopyToQuiz();
+    forgetQuizCopyBeyondList();
+    m_list.pageStart = 0;
+    ShowQuizPage();
+}
+
+void QuizPage::forgetQuizCopyBeyondList()
+{
+    // A copy left from an earlier, longer list would show and count pairs the list no longer has.
+    for (int i = m_list.Length() + 1; i < WordList::SlotCount; ++i) {
+        m_list[i].quizLearned.clear();
+        m_list[i].quizKnown.clear();
+    }
+}
+
+WordSlot& QuizPage::slotOfRow(int r)
+{
+    return m_list[qBound(0, m_list.pageStart, WordList::MaxWords - Rows) + r];
+}
+
+void QuizPage::ShowQuizPage()
+{
+    for (int r = 0; r < Rows; ++r)
+        m_questions[size_t(r)]->setText(slotOfRow(r).quizKnown);
+    for (int r = 0; r < Rows; ++r)
+        setAnswerText(r, slotOfRow(r).answer);
+    if (m_settings.showRw == -1) {
+        for (int r = 0; r < Rows; ++r)
+            MarkAnswer(r);
+    }
+}
+
+void QuizPage::setAnswerText(int r, const QString& text)
+{
+    QLineEdit* box = m_answers[size_t(r)];
+    // The answer rule must run for every assignment, also one that leaves the text as it was.
+    if (box->text() == text)
+        answerChanged(r);
+    else
+        box->setText(text);
+}
+
+void QuizPage::answerChanged(int r)
+{
+    QLineEdit* box = m_answers[size_t(r)];
+    const QString text = box->text();
+    WordSlot& slot = slotOfRow(r);
+    slot.answer = text;
+    setAnswerColour(r, normalColour());
+    if (m_settings.showRw == -1)
+        MarkAnswer(r);
+    const bool asksForWord = text.startsWith(kRevealMark) || text.endsWith(kRevealMark);
+    if (asksForWord && text != slot.quizLearned && !m_revealing) {
+        m_revealing = true;
+        box->setText(slot.quizLearned);
+        m_revealing = false;
+    }
+}
+
+void QuizPage::MarkAnswer(int r)
+{
+    const bool right = m_answers[size_t(r)]->text() == slotOfRow(r).quizLearned;
+    setAnswerColour(r, right ? RightColour : WrongColour);
+}
+
+QColor QuizPage::normalColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void QuizPage::setAnswerColour(int r, const QColor& colour)
+{
+    QLineEdit* box = m_answers[size_t(r)];
+    QPalette pal = box->palette();
+    if (pal.color(QPalette::Text) == colour)
+        return;
+    pal.setColor(QPalette::Text, colour);
+    box->setPalette(pal);
+}
+
+int QuizPage::LastQuizPage() const
+{
+    const int n = m_list.Length();
+    if (n <= 0)
+        return 0;
+    return 10 * ((n - 1) / 10);
+}
+
+void QuizPage::QuizPageDown()
+{
+    if (m_list.pageStart == m_quizLastPage) {
+        m_prompter.beep();
+        return;
+    }
+    m_list.pageStart += 10;
+    m_scroll->setValue(m_list.pageStart);
+    ShowQuizPage();
+}
+
+void QuizPage::QuizPageUp()
+{
+    if (m_list.pageStart == 0) {
+        m_prompter.beep();
+        return;
+    }
+    m_list.pageStart -= 10;
+    m_scroll->setValue(m_list.pageStart);
+    ShowQuizPage();
+}
+
+void QuizPage::scrollValueChanged(int value)
+{
+    const int v = SnapToPage(value);
+    m_scroll->setValue(v);
+    m_list.pageStart = v;
+    ShowQuizPage();
+}
+
+void QuizPage::ToggleShowRw()
+{
+    m_settings.showRw = m_settings.showRw == 0 ? -1 : 0;
+    for (int r = 0; r < Rows; ++r)
+        setAnswerColour(r, normalColour());
+    ShowQuizPage();
+    Q_EMIT showRwChanged(m_settings.showRw);
+}
+
+void QuizPage::ApplyColumnFonts()
+{
+    for (int r = 0; r < Rows; ++r) {
+        SetFont(m_answers[size_t(r)], m_settings.font1Name, m_settings.font1Size);
+        SetFont(m_questions[size_t(r)], m_settings.font2Name, m_settings.font2Size);
+    }
+}
+
+void QuizPage::resetWordBoxFonts()
+{
+    for (int r = 0; r < Rows; ++r) {
+        const int top = kRowTop + kRowStep * r;
+        QLabel* question = m_questions[size_t(r)];
+        QLineEdit* answer = m_answers[size_t(r)];
+        SetFont(question, DesignFontName(), kDesignFontSize);
+        Twips::place(question, kQuestionLeft, top, kBoxWidth, kQuestionHeight);
+        SetFont(answer, DesignFontName(), kDesignFontSize);
+        Twips::place(answer, kAnswerLeft, top, kBoxWidth, kAnswerHeight);
+    }
+}
+
+bool QuizPage::answerKeyPressed(int r, int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (r < Rows - 1) {
+            m_answers[size_t(r + 1)]->setFocus();
+        } else {
+            m_answers[0]->setFocus();
+            QuizPageDown();
+        }
+        return true; // the box never sees Enter
+    case Qt::Key_Down:
+        if (r < Rows - 1) {
+            m_answers[size_t(r + 1)]->setFocus();
+        } else {
+            QuizPageDown();
+            m_answers[0]->setFocus();
+        }
+        return false;
+    case Qt::Key_Up:
+        if (r > 0) {
+            m_answers[size_t(r - 1)]->setFocus();
+        } else {
+            const int wasStart = m_list.pageStart;
+            QuizPageUp();
+            m_answers[wasStart == 0 ? 0 : Rows - 1]->setFocus();
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool QuizPage::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    for (int r = 0; r < Rows; ++r) {
+        if (watched != m_answers[size_t(r)])
+            continue;
+        if (type == QEvent::KeyPress)
+            return answerKeyPressed(r, static_cast<QKeyEvent*>(event)->key());
+        if (type == QEvent::MouseButtonRelease && IsRightButton(event))
+            Q_EMIT editMenuRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return false;
+    }
+    // The labels keep a right click to themselves, so it does not reach the panel.
+    const bool mouseButton = type == QEvent::MouseButtonPress ||
+                             type == QEvent::MouseButtonRelease ||
+                             type == QEvent::MouseButtonDblClick;
+    if (mouseButton && IsRightButton(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void QuizPage::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void QuizPage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        Q_EMIT editMenuRequested(event->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class Prompter;
+class WordList;
+
+// How many of the quiz's answers are right, out of how many pairs were asked.
+struct Score
+{
+    int right = 0;
+    int total = 0;
+};
+
+// Counts the answers that equal the quiz copy of their word exactly, up to the first two slots in
+// a row that hold nothing in the quiz copy nor in the known-language column.
+Score CountCorrectScan(const WordList& list);
+
+// " 7 rätt av  12": each number is written with the blank a non-negative number gets in front.
+QString ScoreMessageText(const Score& score);
+QString ScoreMessageTitle();
+
+// Reports the score in an information box; changes nothing in the list.
+void CountCorrect(const WordList& list, Prompter& prompter);
