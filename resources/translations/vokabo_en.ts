@@ -299,18 +299,18 @@
     <name>QuizPage</name>
     <message>
         <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
-        <translation type="unfinished" />
+        <translation>You have not opened a wordlist or written in any words which you can learn.</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>%1 rätt av %2</source>
-        <translation type="unfinished" />
+        <translation>%1 correct of %2</translation>
     </message>
     <message>
         <source>Antal rätt</source>
-        <translation type="unfinished" />
+        <translation>Number of correct written words</translation>
     </message>
 </context>
 <context>

@@ -299,18 +299,18 @@
     <name>QuizPage</name>
     <message>
         <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
-        <translation type="unfinished" />
+        <translation>Et ole avannut sanalistaa tai kirjoittanut sananoja joita voit kuulustella.</translation>
     </message>
 </context>
 <context>
     <name>Score</name>
     <message>
         <source>%1 rätt av %2</source>
-        <translation type="unfinished" />
+        <translation>%1 oikein,%2 mahdollisesta.</translation>
     </message>
     <message>
         <source>Antal rätt</source>
-        <translation type="unfinished" />
+        <translation>Oikeinkirjoitettua sanaa</translation>
     </message>
 </context>
 <context>
