@@ -1,6 +1,33 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="sv_SE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Om Vokabo</source>
+        <translation>About Vokabo</translation>
+    </message>
+    <message>
+        <source>Detta program är fritt att kopiera och använda.</source>
+        <translation>This program is free to use and copy.</translation>
+    </message>
+    <message>
+        <source>Vokabo är ett lättanvänt program för att träna ord, till exempel dina engelska-glosor.</source>
+        <translation>Vokabo is an easy to use vocabulary learning program. For example you can use it to learn your foreign words.</translation>
+    </message>
+    <message>
+        <source>1. Först skriver du in dina ord i programmet och sparar dem.</source>
+        <translation>1. You write the words with this program and save them.</translation>
+    </message>
+    <message>
+        <source>2. Sedan tränar du orden direkt eller senare.</source>
+        <translation>2. Then you learn the words using this program.</translation>
+    </message>
+    <message>
+        <source>3. På detta sätt får du förhoppningsvis bättre studieresultat.</source>
+        <translation>3. Good luck with your studies!</translation>
+    </message>
+</context>
 <context>
     <name>FileCommands</name>
     <message>
@@ -64,23 +91,23 @@
     <name>HelpCommand</name>
     <message>
         <source>Hjälpfilen hittades inte</source>
-        <translation type="unfinished" />
+        <translation>Helpfile not found</translation>
     </message>
     <message>
         <source>Filen %1 hittades inte, därför kan du inte använda hjälpen.</source>
-        <translation type="unfinished" />
+        <translation>The file %1 was not found, you can not use the help.</translation>
     </message>
     <message>
         <source>svenska</source>
         <comment>anchor of the help part in this language</comment>
-        <translation type="unfinished" />
+        <translation>english</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Vokabo - Hjälp</source>
-        <translation type="unfinished" />
+        <translation>Vokabo - Help</translation>
     </message>
 </context>
 <context>
@@ -265,15 +292,15 @@
     <name>PrintCommand</name>
     <message>
         <source>Vill du skriva ut denna ordlista?</source>
-        <translation type="unfinished" />
+        <translation>Do you want to print this wordlist?</translation>
     </message>
     <message>
         <source>Ingen skrivare hittades. Ordlistan sparades som PDF-fil:</source>
-        <translation type="unfinished" />
+        <translation>No printer was found. The wordlist was saved as a PDF file:</translation>
     </message>
     <message>
         <source>Ordlistan kunde inte skrivas ut.</source>
-        <translation type="unfinished" />
+        <translation>The wordlist could not be printed.</translation>
     </message>
 </context>
 <context>
@@ -362,11 +389,11 @@
     <name>WebCommands</name>
     <message>
         <source>Www-bläddraren hittades inte</source>
-        <translation type="unfinished" />
+        <translation>Web-browser not found</translation>
     </message>
     <message>
-        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd" />för att komma till denna programs hemsida.</source>
-        <translation type="unfinished" />
+        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd"/>för att komma till denna programs hemsida.</source>
+        <translation>Vokabo can not find your web-browser, please start it and go to: %1</translation>
     </message>
 </context>
 </TS>

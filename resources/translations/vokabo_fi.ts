@@ -1,6 +1,33 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fi_FI" sourcelanguage="sv_SE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Om Vokabo</source>
+        <translation>Tietoja: Vokabo</translation>
+    </message>
+    <message>
+        <source>Detta program är fritt att kopiera och använda.</source>
+        <translation>Tätä ohjelmaa saa käyttää ja kopioda ilmaiseksi.</translation>
+    </message>
+    <message>
+        <source>Vokabo är ett lättanvänt program för att träna ord, till exempel dina engelska-glosor.</source>
+        <translation>Vokabo on helppokäyttöinen sanan harjoittelu ohjelma. Esimerkiksi voit käyttää sitä englanninsanojen kuulusteluun.</translation>
+    </message>
+    <message>
+        <source>1. Först skriver du in dina ord i programmet och sparar dem.</source>
+        <translation>1. Kirjoitat ensin sanat ohjelmalla ja tallennat ne.</translation>
+    </message>
+    <message>
+        <source>2. Sedan tränar du orden direkt eller senare.</source>
+        <translation>2. Kuulustelet sitten sanat ohjelmalla.</translation>
+    </message>
+    <message>
+        <source>3. På detta sätt får du förhoppningsvis bättre studieresultat.</source>
+        <translation>3. Toivottavasti opit sanat paremmin tällä ohjelmalla!</translation>
+    </message>
+</context>
 <context>
     <name>FileCommands</name>
     <message>
@@ -64,23 +91,23 @@
     <name>HelpCommand</name>
     <message>
         <source>Hjälpfilen hittades inte</source>
-        <translation type="unfinished" />
+        <translation>Aputiedostoa ei löytynyt</translation>
     </message>
     <message>
         <source>Filen %1 hittades inte, därför kan du inte använda hjälpen.</source>
-        <translation type="unfinished" />
+        <translation>Tiedostoa %1 ei löytynyt, et siis voi käytää apua.</translation>
     </message>
     <message>
         <source>svenska</source>
         <comment>anchor of the help part in this language</comment>
-        <translation type="unfinished" />
+        <translation>suomi</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Vokabo - Hjälp</source>
-        <translation type="unfinished" />
+        <translation>Vokabo - Ohje</translation>
     </message>
 </context>
 <context>
@@ -265,15 +292,15 @@
     <name>PrintCommand</name>
     <message>
         <source>Vill du skriva ut denna ordlista?</source>
-        <translation type="unfinished" />
+        <translation>Haluatko tulostaa tämän sanalistan?</translation>
     </message>
     <message>
         <source>Ingen skrivare hittades. Ordlistan sparades som PDF-fil:</source>
-        <translation type="unfinished" />
+        <translation>Tulostinta ei löytynyt. Sanalista tallennettiin PDF-tiedostoksi:</translation>
     </message>
     <message>
         <source>Ordlistan kunde inte skrivas ut.</source>
-        <translation type="unfinished" />
+        <translation>Sanalistaa ei voitu tulostaa.</translation>
     </message>
 </context>
 <context>
@@ -362,11 +389,11 @@
     <name>WebCommands</name>
     <message>
         <source>Www-bläddraren hittades inte</source>
-        <translation type="unfinished" />
+        <translation>Www-selaiju ohjelma ei löytynyt</translation>
     </message>
     <message>
-        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd" />för att komma till denna programs hemsida.</source>
-        <translation type="unfinished" />
+        <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd"/>för att komma till denna programs hemsida.</source>
+        <translation>Vokabo ei löydä sinun www-selailu ohjelmaa, käynnistä se ja mene osoitteesen: %1<byte value="xd"/>niin pääset Vokabo kotisivulle.</translation>
     </message>
 </context>
 </TS>

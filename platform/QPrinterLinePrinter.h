@@ -1,0 +1,46 @@
+#pragma once
+
+#include "LinePrinter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+// Prints lines in a fixed-pitch font sized so that 80 characters fill the page width; a longer
+// line wraps onto the next so nothing is cut off at the edge.
+class QPrinterLinePrinter : public LinePrinter
+{
+public:
+    static constexpr int Columns = 80;
+
+    // pdfPath empty: the default printer; otherwise a PDF file written to that path.
+    QPrinterLinePrinter(const QString& documentName, const QString& pdfPath = QString());
+    ~QPrinterLinePrinter() override;
+
+    void printLine(const QString& text) override;
+    bool endDoc() override;
+
+    // The font that prints the program's lines.
+    static QFont lineFont();
+
+private:
+    void drawRow(const QString& row);
+
+    QPrinter m_printer;
+    QPainter m_painter;
+    bool m_ok = false;
+    bool m_ended = false;
+    qreal m_y = 0;
+    qreal m_lineHeight = 0;
+    qreal m_ascent = 0;
+};
+
+// The real printers: QPrinter on the default printer, or a PDF in the documents folder.
+class QPrinterLinePrinterFactory : public LinePrinterFactory
+{
+public:
+    bool hasPrinter() const override;
+    std::unique_ptr<LinePrinter> openPrinter(const QString& documentName) override;
+    std::unique_ptr<LinePrinter> openPdf(const QString& path, const QString& documentName) override;
+    QString pdfFolder() const override;
+};
