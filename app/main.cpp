@@ -1,14 +1,53 @@
-#include <QApplication>
-#include <QLabel>
+#include "MainWindow.h"
+#include "Pictures.h"
+#include "ProgramSettings.h"
+#include "Prompter.h"
+#include "SplashWindow.h"
+#include "StartUp.h"
 
-// Stand-in until the main window exists: says so plainly.
+#include <QApplication>
+
+#include <cstdio>
+#include <memory>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Vokabo is being built: the word list, its file and the settings "
-                                "are in place; the main window comes next."));
-    label.setWindowTitle(QStringLiteral("Vokabo (stand-in)"));
-    label.setMargin(24);
-    label.show();
+    QApplication::setApplicationName(QStringLiteral("Vokabo"));
+    QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("vokabo"));
+
+    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
+    if (commandLine.action == CommandLine::Help) {
+        std::fputs(qPrintable(CommandLineHelp()), stdout);
+        return 0;
+    }
+    if (commandLine.action == CommandLine::Version) {
+        std::printf("Vokabo %s\n", VOKABO_VERSION);
+        return 0;
+    }
+    QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
+
+    ProgramSettings settings;
+    PrepareInterfaceLanguage(settings);
+    DialogPrompter prompter;
+
+    // The splash hands over to the main window; no window is open for a moment in between.
+    QApplication::setQuitOnLastWindowClosed(false);
+    SplashWindow splash;
+    splash.show();
+    std::unique_ptr<MainWindow> window;
+    QObject::connect(&splash, &SplashWindow::timeUp, &app, [&] {
+        window = std::make_unique<MainWindow>(settings, prompter);
+        prompter.setParent(window.get());
+        QObject::connect(window.get(), &MainWindow::exited, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+        splash.close();
+        if (!window->load(commandLine.wordListPath)) {
+            QApplication::exit(0);
+            return;
+        }
+        window->showAndGreet();
+    });
     return app.exec();
 }

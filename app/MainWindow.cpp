@@ -1,0 +1,371 @@
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "EditCommands.h"
+#include "EditorPage.h"
+#include "HelpCommand.h"
+#include "LanguageLists.h"
+#include "MainMenuPage.h"
+#include "MainMenus.h"
+#include "OptionsDialog.h"
+#include "PortalWindow.h"
+#include "PrintCommand.h"
+#include "QPrinterLinePrinter.h"
+#include "ProgramSettings.h"
+#include "Prompter.h"
+#include "QuizPage.h"
+#include "Score.h"
+#include "Settings.h"
+#include "SingleInstance.h"
+#include "ToolbarPanel.h"
+#include "Twips.h"
+#include "WebCommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_prompter(prompter),
+      m_files(m_list, prompter, *this), m_clicks(std::make_unique<SecretClicks>()),
+      m_printers(std::make_unique<QPrinterLinePrinterFactory>())
+{
+    setObjectName(QStringLiteral("frmVokabo"));
+    setWindowTitle(QStringLiteral("Vokabo"));
+    buildWindow();
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWindow()
+{
+    // The client area keeps its designed size; a maximised window centres it.
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("clientFrame"));
+    auto* rows = new QVBoxLayout(central);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* columns = new QHBoxLayout;
+    rows->addLayout(columns);
+    rows->addStretch();
+    m_client = new QWidget(central);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(Twips::toPixels(9570), Twips::toPixels(5040));
+    columns->addStretch();
+    columns->addWidget(m_client);
+    columns->addStretch();
+    setCentralWidget(central);
+
+    m_toolbar = new ToolbarPanel(m_client);
+    const QRect pageArea = Twips::rect(0, 735, 9570, 5040 - 735);
+
+    m_mainMenu = new MainMenuPage(m_client);
+    m_mainMenu->setGeometry(pageArea);
+
+    m_editor = new EditorPage(m_list, m_settings, m_prompter, m_client);
+    m_editor->setGeometry(pageArea);
+    m_editor->setAutoFillBackground(true);
+    m_editor->hide();
+
+    m_quiz = new QuizPage(m_list, m_settings, m_prompter, m_client);
+    m_quiz->setGeometry(pageArea);
+    m_quiz->setAutoFillBackground(true);
+    m_quiz->hide();
+
+    m_menus = new MainMenus(menuBar());
+
+    m_toolbar->cmdHuvudmenyn->setEnabled(false);
+    m_toolbar->cmdRattFel->setEnabled(false);
+    m_toolbar->cmdAntalratt->setEnabled(false);
+}
+
+void MainWindow::connectCommands()
+{
+    MainMenus* m = m_menus;
+    ToolbarPanel* t = m_toolbar;
+    MainMenuPage* p = m_mainMenu;
+
+    connect(m->nymeny, &QAction::triggered, this, [this] { m_files.New(); });
+    connect(m->openfile, &QAction::triggered, this, [this] { m_files.Open(); });
+    connect(m->savefile, &QAction::triggered, this, [this] { m_files.Save(); });
+    connect(m->save_as, &QAction::triggered, this, [this] { m_files.SaveAs(); });
+    connect(m->mnuSS, &QAction::triggered, this, &MainWindow::PrintList);
+    connect(m->instmeny, &QAction::triggered, this, &MainWindow::ShowOptions);
+    connect(m->avslutameny, &QAction::triggered, this, &QWidget::close);
+    for (int k = 0; k < 4; ++k)
+        connect(m->recent[size_t(k)], &QAction::triggered, this, [this, k] { m_files.OpenRecent(k + 1); });
+    connect(m->klipput, &QAction::triggered, this, &CutSelection);
+    connect(m->kopiera, &QAction::triggered, this, &CopySelection);
+    connect(m->klistrain, &QAction::triggered, this, &PasteClipboard);
+    connect(m->radera, &QAction::triggered, this, &DeleteSelection);
+    connect(m->editmeny, &QAction::triggered, this, &MainWindow::EnterEditor);
+    connect(m->forhormeny, &QAction::triggered, this, &MainWindow::EnterQuiz);
+    connect(m->inihelp, &QAction::triggered, this, &MainWindow::ShowHelp);
+    connect(m->mnuHemsida, &QAction::triggered, this, &MainWindow::GoToHomePage);
+    connect(m->ommeny, &QAction::triggered, this, &MainWindow::ShowAbout);
+
+    // Toolbar and page buttons run the same commands as the menu items.
+    connect(t->cmdNytt, &QToolButton::clicked, m->nymeny, &QAction::trigger);
+    connect(t->cmdOppna, &QToolButton::clicked, m->openfile, &QAction::trigger);
+    connect(t->cmdSpara, &QToolButton::clicked, m->savefile, &QAction::trigger);
+    connect(t->cmdSkrivUt, &QToolButton::clicked, m->mnuSS, &QAction::trigger);
+    connect(t->cmdSkrivOrd, &QToolButton::clicked, m->editmeny, &QAction::trigger);
+    connect(t->cmdTranaOrd, &QToolButton::clicked, m->forhormeny, &QAction::trigger);
+    connect(t->cmdHelp, &QToolButton::clicked, m->inihelp, &QAction::trigger);
+    connect(t->cmdAntalratt, &QToolButton::clicked, this, [this] { CountCorrect(m_list, m_prompter); });
+    connect(t->cmdRattFel, &QToolButton::clicked, this, [this] { m_quiz->ToggleShowRw(); });
+    connect(t->cmdHuvudmenyn, &QToolButton::clicked, this, &MainWindow::ShowMainMenu);
+    connect(p->oppna, &QToolButton::clicked, m->openfile, &QAction::trigger);
+    connect(p->editera, &QToolButton::clicked, m->editmeny, &QAction::trigger);
+    connect(p->forhorgl, &QToolButton::clicked, m->forhormeny, &QAction::trigger);
+    connect(p->sprbutton, &QPushButton::clicked, m->instmeny, &QAction::trigger);
+    connect(p->helpbutton, &QPushButton::clicked, m->inihelp, &QAction::trigger);
+    connect(p, &MainMenuPage::reklamClicked, this, &MainWindow::ShowPortal);
+
+    connect(m_quiz, &QuizPage::showRwChanged, m_toolbar, &ToolbarPanel::showRwPicture);
+    connect(m_editor, &EditorPage::autoSaveRequested, this, &MainWindow::autoSave);
+    connect(m_editor, &EditorPage::editMenuRequested, this, &MainWindow::popUpEditMenu);
+    connect(m_quiz, &QuizPage::editMenuRequested, this, &MainWindow::popUpEditMenu);
+}
+
+bool MainWindow::load(const QString& commandLine)
+{
+    // A copy holds the lock for its whole run, so one started later with OnlyOne can see it.
+    m_instance = std::make_unique<SingleInstance>();
+    const bool alone = m_instance->tryLock();
+    m_settings.onlyOne = Settings::LeadingInt(Settings::ReadSetting(Keys::OnlyOne), -1000, 1000);
+    if (m_settings.onlyOne == 1 && !alone) {
+        // This notice has only ever existed in English.
+        m_prompter.message(QStringLiteral("The program is already running!"),
+                           QStringLiteral("Vokabo"), Prompter::ExclamationOk);
+        return false;
+    }
+
+    Settings::RestoreWindowPosition(this, Keys::PositionSection);
+    m_mainMenu->imgReklam->setVisible(m_settings.showsServicePicture());
+
+    ReadSwitches(m_settings);
+    m_toolbar->showRwPicture(m_settings.showRw);
+    ReadFonts(m_settings);
+    m_settings.maximize = Settings::LeadingInt(Settings::ReadSetting(Keys::Maximize), -1000, 1000);
+    if (m_settings.maximize == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    for (int k = 1; k <= FileCommands::RecentCount; ++k)
+        m_files.recentFiles[size_t(k - 1)] = Settings::ReadSetting(Keys::RecentFile(k));
+    RefreshRecentMenu();
+    SetMainCaptions();
+
+    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
+    m_list.language1 = Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default);
+    m_list.language2 = Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default);
+    loadLanguageLists();
+
+    m_list.changed = 0;
+    m_files.openingRecent = 0;
+    setTitle(m_files.untitledTitle());
+    if (!commandLine.isEmpty() && m_files.OpenStartupFile(commandLine))
+        m_list.changed = 0;
+    return true;
+}
+
+void MainWindow::showAndGreet()
+{
+    show();
+    if (m_settings.welcome == 1)
+        ShowAbout();
+}
+
+void MainWindow::SetMainCaptions()
+{
+    m_menus->SetCaptions();
+    m_toolbar->SetCaptions();
+    m_mainMenu->SetCaptions();
+}
+
+void MainWindow::RefreshRecentMenu()
+{
+    for (int k = 0; k < FileCommands::RecentCount; ++k) {
+        QString path = m_files.recentFiles[size_t(k)];
+        path.replace(u'&', QStringLiteral("&&")); // a path's own '&' is not an access key
+        m_menus->recent[size_t(k)]->setText(QStringLiteral("&%1 ").arg(k + 1) + path);
+    }
+}
+
+bool MainWindow::editorShowing() const { return !m_editor->isHidden(); }
+
+bool MainWindow::quizShowing() const { return !m_quiz->isHidden(); }
+
+void MainWindow::EnterEditor()
+{
+    if (editorShowing())
+        return;
+    if (quizShowing())
+        ShowMainMenu();
+    m_editor->enter();
+    m_editor->raise();
+    m_mainMenu->imgVokabo->hide();
+    m_mainMenu->imgReklam->hide();
+    m_mainMenu->hide();
+    m_toolbar->cmdHuvudmenyn->setEnabled(true);
+}
+
+void MainWindow::EnterQuiz()
+{
+    if (quizShowing())
+        return;
+    if (editorShowing())
+        ShowMainMenu();
+    if (m_quiz->refuseEmptyList())
+        return;
+    m_quiz->enter();
+    m_quiz->raise();
+    setFileCommandsEnabled(false);
+    m_mainMenu->imgVokabo->hide();
+    m_mainMenu->imgReklam->hide();
+    m_mainMenu->hide();
+    m_toolbar->cmdHuvudmenyn->setEnabled(true);
+    m_toolbar->cmdAntalratt->setEnabled(true);
+    m_toolbar->cmdRattFel->setEnabled(true);
+}
+
+void MainWindow::ShowMainMenu()
+{
+    if (editorShowing())
+        m_editor->leave();
+    if (quizShowing()) {
+        m_quiz->leave();
+        setFileCommandsEnabled(true);
+        m_toolbar->cmdRattFel->setEnabled(false);
+        m_toolbar->cmdAntalratt->setEnabled(false);
+    }
+    m_mainMenu->show();
+    m_mainMenu->imgVokabo->show();
+    m_mainMenu->imgReklam->setVisible(m_settings.showsServicePicture());
+    m_toolbar->cmdHuvudmenyn->setEnabled(false);
+}
+
+void MainWindow::setFileCommandsEnabled(bool enabled)
+{
+    m_menus->openfile->setEnabled(enabled);
+    m_menus->savefile->setEnabled(enabled);
+    m_menus->save_as->setEnabled(enabled);
+    for (QAction* action : m_menus->recent)
+        action->setEnabled(enabled);
+    m_toolbar->cmdOppna->setEnabled(enabled);
+    m_toolbar->cmdSpara->setEnabled(enabled);
+}
+
+void MainWindow::ShowOptions()
+{
+    const int changed = m_list.changed;
+    OptionsDialog dialog(
+        m_settings, m_prompter, this, [this] { loadLanguageLists(); },
+        [this] { resetWordBoxFonts(); });
+    dialog.exec();
+    m_list.changed = changed;
+}
+
+void MainWindow::ShowAbout()
+{
+    AboutBox box(m_settings, m_prompter, *m_clicks, [this] { return m_list.heading; }, this);
+    box.exec();
+}
+
+void MainWindow::ShowPortal()
+{
+    PortalWindow portal(m_prompter, this);
+    portal.exec();
+}
+
+void MainWindow::setPrinterFactory(std::unique_ptr<LinePrinterFactory> printers)
+{
+    m_printers = std::move(printers);
+}
+
+void MainWindow::PrintList() { PrintWordList(m_list, m_prompter, *m_printers); }
+
+void MainWindow::ShowHelp() { OpenHelpContents(m_prompter, this); }
+
+void MainWindow::GoToHomePage() { ::GoToHomePage(m_prompter, m_settings.uiLanguage); }
+
+void MainWindow::loadLanguageLists()
+{
+    LoadLanguageLists(m_editor->lang1Box(), m_editor->lang2Box(), m_list.language1,
+                      m_list.language2, m_settings.uiLanguage);
+}
+
+void MainWindow::resetWordBoxFonts()
+{
+    m_editor->resetWordBoxFonts();
+    m_quiz->resetWordBoxFonts();
+}
+
+void MainWindow::autoSave()
+{
+    if (m_files.AutoSave())
+        m_editor->focusFirstRow();
+}
+
+void MainWindow::popUpEditMenu(const QPoint& globalPos) { m_menus->redigerameny->popup(globalPos); }
+
+void MainWindow::setTitle(const QString& title) { setWindowTitle(title); }
+
+void MainWindow::showEditorFromStart()
+{
+    m_list.pageStart = 0;
+    showHeader();
+    m_editor->ShowEditorPage();
+}
+
+void MainWindow::showEditorPage() { m_editor->ShowEditorPage(); }
+
+void MainWindow::showHeader()
+{
+    const int changed = m_list.changed;
+    m_editor->showHeader();
+    m_list.changed = changed;
+}
+
+void MainWindow::restartQuiz() { m_quiz->restart(); }
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_list.changed == 1) {
+        const int answer = m_prompter.message(
+            tr("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"), QString(),
+            Prompter::YesNoCancelQuestion);
+        if (answer == Prompter::Yes) {
+            m_files.Save();
+            if (m_list.changed == 1) {
+                event->ignore();
+                return;
+            }
+        } else if (answer != Prompter::No) {
+            event->ignore();
+            return;
+        }
+    }
+    CloseHelp();
+    writeExitSettings();
+    event->accept();
+    Q_EMIT exited();
+}
+
+void MainWindow::writeExitSettings()
+{
+    Settings::SaveWindowPosition(this, Keys::PositionSection);
+    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
+    Settings::WriteSetting(keys.pairSection, keys.language1Key, m_list.language1);
+    Settings::WriteSetting(keys.pairSection, keys.language2Key, m_list.language2);
+    Settings::WriteSetting(Keys::ShowRw, QString::number(m_settings.showRw));
+    for (int k = 1; k <= FileCommands::RecentCount; ++k)
+        Settings::WriteSetting(Keys::RecentFile(k), m_files.recentFiles[size_t(k - 1)]);
+}

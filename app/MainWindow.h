@@ -1,0 +1,101 @@
+#pragma once
+
+#include "FileCommands.h"
+#include "WordList.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class EditorPage;
+class LinePrinterFactory;
+class MainMenuPage;
+class MainMenus;
+class Prompter;
+class QuizPage;
+class SingleInstance;
+class ToolbarPanel;
+struct ProgramSettings;
+struct SecretClicks;
+
+// frmVokabo: owns the word list for the whole run and shows one of its three pages, the main
+// menu, the editor or the quiz. It coordinates; the pages and the file commands do the work.
+class MainWindow : public QMainWindow, private FileCommandsView
+{
+    Q_OBJECT
+
+public:
+    MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load steps from the single-copy rule to the first file. False when the program must
+    // end at once because another copy runs. Does not show the window.
+    bool load(const QString& commandLine);
+    // Shows the window and, while the about box has not been confirmed, greets with it.
+    void showAndGreet();
+
+    WordList& wordList() { return m_list; }
+    FileCommands& files() { return m_files; }
+    EditorPage* editor() const { return m_editor; }
+    QuizPage* quiz() const { return m_quiz; }
+    ToolbarPanel* toolbar() const { return m_toolbar; }
+    MainMenuPage* mainMenuPage() const { return m_mainMenu; }
+    MainMenus* menus() const { return m_menus; }
+    // Tests print to a recording printer instead of the real one.
+    void setPrinterFactory(std::unique_ptr<LinePrinterFactory> printers);
+
+    void EnterEditor();
+    void EnterQuiz();
+    void ShowMainMenu();
+    void SetMainCaptions();
+    void RefreshRecentMenu();
+    void ShowOptions();
+    void ShowAbout();
+    void ShowPortal();
+    void PrintList();
+    void ShowHelp();
+    void GoToHomePage();
+
+    bool editorShowing() const;
+    bool quizShowing() const override;
+
+Q_SIGNALS:
+    // The window has closed for good: the program ends.
+    void exited();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void setTitle(const QString& title) override;
+    void showEditorFromStart() override;
+    void showEditorPage() override;
+    void showHeader() override;
+    void refreshRecentMenu() override { RefreshRecentMenu(); }
+    void restartQuiz() override;
+
+    void buildWindow();
+    void connectCommands();
+    void setFileCommandsEnabled(bool enabled);
+    void autoSave();
+    void popUpEditMenu(const QPoint& globalPos);
+    void loadLanguageLists();
+    void resetWordBoxFonts();
+    void writeExitSettings();
+
+    ProgramSettings& m_settings;
+    Prompter& m_prompter;
+    WordList m_list;
+    FileCommands m_files;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<SecretClicks> m_clicks;
+    std::unique_ptr<LinePrinterFactory> m_printers;
+
+    QWidget* m_client = nullptr;
+    ToolbarPanel* m_toolbar = nullptr;
+    MainMenuPage* m_mainMenu = nullptr;
+    EditorPage* m_editor = nullptr;
+    QuizPage* m_quiz = nullptr;
+    MainMenus* m_menus = nullptr;
+};

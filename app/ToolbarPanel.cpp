@@ -1,0 +1,69 @@
+#include "ToolbarPanel.h"
+
+#include "CaptionFit.h"
+#include "Pictures.h"
+#include "Twips.h"
+
+#include <QToolButton>
+
+ToolbarPanel::ToolbarPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pnlToolbar"));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setAutoFillBackground(true);
+    Twips::place(this, 0, 0, 9570, 735);
+
+    cmdNytt = addButton("cmdNytt", QStringLiteral("tb_new"), 120, 855);
+    cmdOppna = addButton("cmdOppna", QStringLiteral("tb_open"), 960, 855);
+    cmdSpara = addButton("cmdSpara", QStringLiteral("tb_save"), 1800, 855);
+    cmdSkrivUt = addButton("cmdSkrivUt", QStringLiteral("tb_print"), 2760, 855);
+    cmdSkrivOrd = addButton("cmdSkrivOrd", QStringLiteral("tb_write"), 3720, 855);
+    cmdTranaOrd = addButton("cmdTranaOrd", QStringLiteral("tb_learn"), 4560, 855);
+    cmdHelp = addButton("cmdHelp", QStringLiteral("tb_help"), 5520, 855);
+    cmdAntalratt = addButton("cmdAntalratt", QStringLiteral("tb_count"), 6480, 855);
+    cmdRattFel = addButton("cmdRattFel", QStringLiteral("visa_ratt"), 7320, 855);
+    cmdHuvudmenyn = addButton("cmdHuvudmenyn", QStringLiteral("tb_mainmenu"), 8280, 975);
+    SetCaptions();
+}
+
+QToolButton* ToolbarPanel::addButton(const char* name, const QString& picture, int left, int width)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIcon(Pictures::icon(picture));
+    button->setIconSize(QSize(20, 20));
+    button->setFocusPolicy(Qt::NoFocus);
+    Twips::place(button, left, 60, width, 615);
+    return button;
+}
+
+void ToolbarPanel::SetCaptions()
+{
+    cmdNytt->setText(tr("Nytt"));
+    cmdOppna->setText(tr("Öppna"));
+    cmdSpara->setText(tr("Spara"));
+    cmdSkrivUt->setText(tr("Skriv ut"));
+    cmdSkrivOrd->setText(tr("Skriv ord", "toolbar"));
+    cmdTranaOrd->setText(tr("Förhör ord", "toolbar"));
+    cmdHelp->setText(tr("Hjälp"));
+    cmdAntalratt->setText(tr("Antal rätt"));
+    cmdRattFel->setText(tr("Rätt/fel"));
+    cmdHuvudmenyn->setText(tr("Huvudmeny"));
+    for (QToolButton* b : findChildren<QToolButton*>())
+        b->setToolTip(b->text());
+    QList<QAbstractButton*> buttons;
+    for (QToolButton* b : findChildren<QToolButton*>())
+        buttons.append(b);
+    FitCaptionFont(buttons, 8.0, kCaptionMargin);
+}
+
+void ToolbarPanel::showRwPicture(int showRw)
+{
+    // Colouring on: the next click turns it off, so the plain book shows.
+    cmdRattFel->setIcon(Pictures::icon(showRw == 0 ? QStringLiteral("visa_ratt")
+                                                   : QStringLiteral("visa_normal")));
+    cmdRattFel->setProperty("showRwPicture",
+                            showRw == 0 ? QStringLiteral("imgVisaRatt") : QStringLiteral("imgVisaNormal"));
+}
