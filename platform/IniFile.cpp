@@ -11,11 +11,12 @@
 namespace IniFile {
 namespace {
 
+// Views into the text the line came from.
 struct Line
 {
     enum Kind { Other, Section, Key } kind = Other;
-    QString name; // section or key name, trimmed
-    QString value;
+    QStringView name; // section or key name, trimmed
+    QStringView value;
 };
 
 Line parse(QStringView raw)
@@ -26,41 +27,50 @@ Line parse(QStringView raw)
         const qsizetype close = t.indexOf(u']');
         if (close > 0) {
             line.kind = Line::Section;
-            line.name = t.mid(1, close - 1).trimmed().toString();
-            return line;
+            line.name = t.sliced(1, close - 1).trimmed();
         }
         return line;
     }
     const qsizetype eq = t.indexOf(u'=');
     if (eq >= 0) {
         line.kind = Line::Key;
-        line.name = t.left(eq).trimmed().toString();
-        line.value = t.mid(eq + 1).trimmed().toString();
+        line.name = t.first(eq).trimmed();
+        line.value = t.sliced(eq + 1).trimmed();
     }
     return line;
 }
 
-bool sameName(const QString& a, const QString& b)
+bool sameName(QStringView a, QStringView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QStringList splitLines(const QString& text)
+// Calls visit with each line of the text, without its line end, until visit returns false.
+template <typename Visit> void forEachLine(QStringView text, Visit visit)
 {
-    QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text[i];
         if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
+            if (!visit(text.sliced(start, i - start)))
+                return;
             if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
                 ++i;
             start = i + 1;
         }
     }
     if (start < n)
-        lines.append(text.mid(start));
+        visit(text.sliced(start));
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    forEachLine(text, [&](QStringView line) {
+        lines.append(line.toString());
+        return true;
+    });
     return lines;
 }
 
@@ -75,8 +85,12 @@ QString oneLine(const QString& s)
 
 QString readText(const QString& path, bool* ok)
 {
-    QFile file(path);
     *ok = false;
+    // A folder, device or pipe in the file's place is not a settings file; a pipe would block.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {};
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.read(kMaxFileBytes);
@@ -90,17 +104,21 @@ QString readText(const QString& path, bool* ok)
 
 std::optional<QString> lookup(const QString& text, const QString& section, const QString& key)
 {
-    const QString wantSection = section.trimmed();
-    const QString wantKey = key.trimmed();
+    const QStringView wantSection = QStringView(section).trimmed();
+    const QStringView wantKey = QStringView(key).trimmed();
     bool inSection = false;
-    for (const QString& raw : splitLines(text)) {
+    std::optional<QString> found;
+    forEachLine(text, [&](QStringView raw) {
         const Line line = parse(raw);
-        if (line.kind == Line::Section)
+        if (line.kind == Line::Section) {
             inSection = sameName(line.name, wantSection);
-        else if (inSection && line.kind == Line::Key && sameName(line.name, wantKey))
-            return line.value;
-    }
-    return std::nullopt;
+        } else if (inSection && line.kind == Line::Key && sameName(line.name, wantKey)) {
+            found = line.value.toString();
+            return false;
+        }
+        return true;
+    });
+    return found;
 }
 
 QString replaced(const QString& text, const QString& section, const QString& key,
@@ -162,6 +180,9 @@ bool write(const QString& path, const QString& section, const QString& key, cons
         return false;
     QDir().mkpath(info.absolutePath());
 
+    // Only the head of an oversized file is read, so writing it back would cut off the rest.
+    if (info.exists() && info.size() > kMaxFileBytes)
+        return false;
     bool ok = false;
     QString text = readText(path, &ok);
     if (!ok && info.exists())

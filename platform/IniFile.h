@@ -26,7 +26,8 @@ QString read(const QString& path, const QString& section, const QString& key,
              const QString& defaultValue);
 
 // Writes the key, creating the file and the folder when needed. The file is replaced atomically,
-// so a reader never sees half a file. Returns false when the file could not be written.
+// so a reader never sees half a file. Returns false when the file could not be written, or when
+// it is larger than kMaxFileBytes and rewriting it would lose its tail.
 bool write(const QString& path, const QString& section, const QString& key, const QString& value);
 
 } // namespace IniFile

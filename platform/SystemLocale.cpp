@@ -25,8 +25,8 @@ constexpr Code kCodes[] = {
 };
 
 // English varies by country in Windows' codes.
-constexpr Code kEnglish[] = {{"GB", "eng"}, {"AU", "ena"}, {"CA", "enc"}, {"NZ", "enz"},
-                             {"IE", "eni"}, {"ZA", "enl"}};
+constexpr Code kEnglish[] = {{"GB", "eng"}, {"AU", "ena"}, {"CA", "enc"},
+                             {"NZ", "enz"}, {"IE", "eni"}, {"ZA", "enl"}};
 
 } // namespace
 
@@ -58,20 +58,25 @@ QString windowsCodeForLocale(const QString& localeName)
 
 QString languageCode()
 {
-    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (value.isEmpty())
-            continue;
-        // LANGUAGE may list several languages in order of preference.
-        for (const QString& entry : value.split(u':', Qt::SkipEmptyParts)) {
-            const QString code = windowsCodeForLocale(entry);
-            if (!code.isEmpty())
-                return code;
-        }
-        if (value != u"C" && value != u"POSIX" && !value.startsWith(u"C."))
-            return {};
+    // POSIX: the first of LC_ALL, LC_MESSAGES and LANG that is set names the locale.
+    QString locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qEnvironmentVariable(variable);
+        if (!locale.isEmpty())
+            break;
     }
-    return {};
+    const bool plainC = locale.isEmpty() || locale == u"C" || locale == u"POSIX" ||
+                        locale.startsWith(u"C.") || locale.startsWith(u"C@");
+    if (plainC)
+        return {}; // LANGUAGE counts only beside a real locale, as in gettext
+    // LANGUAGE may list several languages in order of preference; it comes before the locale.
+    const QString preferred = qEnvironmentVariable("LANGUAGE");
+    for (const QString& entry : preferred.split(u':', Qt::SkipEmptyParts)) {
+        const QString code = windowsCodeForLocale(entry);
+        if (!code.isEmpty())
+            return code;
+    }
+    return windowsCodeForLocale(locale);
 }
 
 } // namespace SystemLocale

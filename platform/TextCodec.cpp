@@ -38,7 +38,10 @@ const QByteArray kBom("\xEF\xBB\xBF", 3);
 
 } // namespace
 
-bool startsWithUtf8Bom(const QByteArray& bytes) { return bytes.startsWith(kBom); }
+bool startsWithUtf8Bom(const QByteArray& bytes)
+{
+    return bytes.startsWith(kBom);
+}
 
 bool isValidUtf8(const QByteArray& bytes)
 {
@@ -102,17 +105,27 @@ QString fromWindows1252(const QByteArray& bytes)
     return out;
 }
 
-QString decode(const QByteArray& bytes, Encoding encoding)
+QString decodeLine(const QByteArray& bytes, Encoding encoding)
 {
     if (encoding == Encoding::Utf8) {
-        const QByteArray body = startsWithUtf8Bom(bytes) ? bytes.mid(3) : bytes;
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        return decoder.decode(body);
+        // The decoder would otherwise drop a leading byte-order mark of every piece it is given.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return decoder.decode(bytes);
     }
     return fromWindows1252(bytes);
 }
 
-QString decode(const QByteArray& bytes) { return decode(bytes, detect(bytes)); }
+QString decode(const QByteArray& bytes, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8 && startsWithUtf8Bom(bytes))
+        return decodeLine(QByteArrayView(bytes).sliced(3).toByteArray(), encoding);
+    return decodeLine(bytes, encoding);
+}
+
+QString decode(const QByteArray& bytes)
+{
+    return decode(bytes, detect(bytes));
+}
 
 bool fitsWindows1252(const QString& text)
 {
@@ -137,7 +150,13 @@ QByteArray encode(const QString& text, Encoding encoding)
 
 QByteArray encode(const QString& text)
 {
-    return encode(text, fitsWindows1252(text) ? Encoding::Windows1252 : Encoding::Utf8);
+    if (!fitsWindows1252(text))
+        return encode(text, Encoding::Utf8);
+    QByteArray bytes = encode(text, Encoding::Windows1252);
+    // Old-code-page bytes that happen to form UTF-8 ("Ã¤") would be read back as other letters.
+    if (detect(bytes) == Encoding::Utf8)
+        return encode(text, Encoding::Utf8);
+    return bytes;
 }
 
 } // namespace TextCodec

@@ -20,43 +20,50 @@ WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& conte
 {
     content = WordListFileContent{};
     TextLineReader reader(device, kMaxLineBytes);
+    // The marker is ASCII, so it has the same bytes in every encoding we read.
+    const QByteArray markerBytes = QString::fromUtf16(kEndMarker).toLatin1();
 
-    // Header lines, the pairs and the one line after the last pair the list can hold.
-    constexpr int kMaxLines = 3 + 2 * WordList::MaxWords + 1;
+    // Raw lines: the header, then learned and known of each pair; a pair's line that the file
+    // does not have is left out. The encoding is decided once all are read, as one line alone
+    // may not tell.
+    constexpr int kHeaderLines = 3;
     std::vector<QByteArray> raw;
-    raw.reserve(64);
+    raw.reserve(kHeaderLines + 2 * WordList::MaxWords);
     QByteArray line;
-    bool more = false; // a line exists beyond those read
     for (;;) {
+        const qsizetype at = qsizetype(raw.size());
+        const bool afterLastPair = at == kHeaderLines + 2 * WordList::MaxWords;
         const auto status = reader.next(line);
         if (status == TextLineReader::Status::End)
             break;
+        if (afterLastPair) {
+            // Only the one line after the last pair is looked at, and only to see if it ends
+            // the file; whatever it holds is never stored.
+            content.truncated = status != TextLineReader::Status::Line || line != markerBytes;
+            break;
+        }
         if (status == TextLineReader::Status::Error)
             return error(WordListFileError::CannotRead, device.errorString());
         if (status == TextLineReader::Status::TooLong)
             return error(WordListFileError::LineTooLong);
+        if (at >= kHeaderLines && line == markerBytes)
+            break;
         if (line.contains('\0'))
             return error(WordListFileError::NotText);
-        if (int(raw.size()) == kMaxLines) {
-            more = true;
-            break;
-        }
         raw.push_back(line);
     }
-    Q_UNUSED(more);
 
-    // The encoding is decided over the whole text read, as one line alone may not tell.
     QByteArray all;
-    for (const QByteArray& l : raw)
-        all += l + '\n';
+    for (const QByteArray& l : raw) {
+        all += l;
+        all += '\n';
+    }
     const TextCodec::Encoding encoding = TextCodec::detect(all);
     QStringList lines;
     lines.reserve(qsizetype(raw.size()));
     for (size_t i = 0; i < raw.size(); ++i) {
-        QByteArray bytes = raw[i];
-        if (i == 0 && TextCodec::startsWithUtf8Bom(bytes))
-            bytes.remove(0, 3);
-        lines.append(TextCodec::decode(bytes, encoding));
+        lines.append(i == 0 ? TextCodec::decode(raw[i], encoding)
+                            : TextCodec::decodeLine(raw[i], encoding));
     }
 
     qsizetype at = 0;
@@ -67,36 +74,25 @@ WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& conte
     take(content.heading);
     take(content.language1);
     take(content.language2);
-
-    const QString marker = QString::fromUtf16(kEndMarker);
+    // A file that ends after the first line of a pair, or whose marker stands in place of a
+    // second line, leaves that pair's second word empty.
     while (at < lines.size()) {
-        if (int(content.pairs.size()) == WordList::MaxWords) {
-            content.truncated = lines[at] != marker;
-            break;
-        }
-        const QString learned = lines[at++];
-        if (learned == marker)
-            break;
-        // A file that ends after the first line of a pair leaves that pair's second word empty.
-        QString known;
-        if (at < lines.size()) {
-            known = lines[at++];
-            if (known == marker) {
-                // The pair is cut short by the marker: its first word was read, the rest is not.
-                content.pairs.emplace_back(learned, QString());
-                break;
-            }
-        }
-        content.pairs.emplace_back(learned, known);
+        QString learned = lines[at++];
+        QString known = at < lines.size() ? lines[at++] : QString();
+        content.pairs.emplace_back(std::move(learned), std::move(known));
     }
     return {};
 }
 
 WordListFileError ReadWordListFile(const QString& path, WordListFileContent& content)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return error(WordListFileError::IsFolder);
+    // A device or a pipe could feed us forever or block the open itself.
+    if (info.exists() && !info.isFile())
+        return error(WordListFileError::CannotOpen);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return error(WordListFileError::CannotOpen, file.errorString());
     return ReadWordListFile(file, content);
@@ -110,26 +106,38 @@ void ApplyWordListFile(const WordListFileContent& content, WordList& list)
         list.language1 = *content.language1;
     if (content.language2)
         list.language2 = *content.language2;
-    int i = 0;
-    for (const auto& [learned, known] : content.pairs) {
-        if (i >= WordList::MaxWords)
-            break;
-        list[i].learned = learned;
-        list[i].known = known;
-        ++i;
+    // Every slot gets its words from the file or none, so a word left behind a gap in the old
+    // list cannot join the new one.
+    for (int i = 0; i < WordList::SlotCount; ++i) {
+        const bool fromFile = i < WordList::MaxWords && size_t(i) < content.pairs.size();
+        list[i].learned = fromFile ? content.pairs[size_t(i)].first : QString();
+        list[i].known = fromFile ? content.pairs[size_t(i)].second : QString();
     }
 }
 
+namespace {
+
+// A line break inside a field would shift every later line of the file, and a NUL would make
+// the file unreadable; a blank takes their place.
+QString oneLine(const QString& field)
+{
+    QString out = field;
+    for (QChar& c : out) {
+        if (c == u'\r' || c == u'\n' || c == u'\0')
+            c = u' ';
+    }
+    return out;
+}
+
+} // namespace
+
 QStringList WordListFileLines(const WordList& list)
 {
-    QStringList lines{list.heading, list.language1, list.language2};
-    int i = 0;
-    for (;;) {
-        if (list[i].isEmpty() && (i == WordList::MaxWords || list[i + 1].isEmpty()))
-            break;
-        lines.append(list[i].learned);
-        lines.append(list[i].known);
-        ++i;
+    QStringList lines{oneLine(list.heading), oneLine(list.language1), oneLine(list.language2)};
+    const int n = list.Length();
+    for (int i = 0; i < n; ++i) {
+        lines.append(oneLine(list[i].learned));
+        lines.append(oneLine(list[i].known));
     }
     return lines;
 }

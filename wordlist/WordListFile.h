@@ -36,12 +36,14 @@ struct WordListFileError
 // The longest line a word list file may have; no word comes near it.
 inline constexpr qsizetype kMaxLineBytes = 64 * 1024;
 
-// Reads at most the header, MaxWords pairs and the one line after them.
+// Reads at most the header, MaxWords pairs and the one line after them, and nothing after the end
+// marker. A line that is too long or holds a NUL byte is an error unless it comes after the
+// last pair the list can hold, where it only marks the content as truncated.
 WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& content);
 WordListFileError ReadWordListFile(const QString& path, WordListFileContent& content);
 
-// Puts what was read into the list: its header fields and its pairs from slot 0 on. The list
-// should be freshly cleared; the caller sets filePath and changed.
+// Puts what was read into the list: its header fields and its pairs from slot 0 on; every other
+// slot's words are emptied. Answers, filePath and changed are the caller's.
 void ApplyWordListFile(const WordListFileContent& content, WordList& list);
 
 // The lines of the file: heading, the two language names, then learned and known of each slot of
@@ -51,7 +53,8 @@ QStringList WordListFileLines(const WordList& list);
 // fits and in UTF-8 with a byte-order mark otherwise.
 QByteArray WordListFileBytes(const WordList& list);
 
-// Writes the list to the device.
+// Writes the list to the device. A line break or NUL inside a field is written as a blank, so
+// the file keeps its one field a line.
 WordListFileError WriteWordListFile(const WordList& list, QIODevice& device);
 // Writes the list to its filePath, replacing the old file only once the new one is complete, and
 // sets changed to 0 on success. On failure the old file and changed stay as they were.

@@ -20,13 +20,13 @@ QString DefaultInterfaceLanguage(const QString& systemLanguage)
 InterfaceLanguageChoice ChooseInterfaceLanguage()
 {
     InterfaceLanguageChoice choice;
-    choice.systemLanguage = Settings::ReadWinIniSetting(
-        Keys::SystemLanguage.section, Keys::SystemLanguage.key, Keys::SystemLanguage.defaultValue)
-                                .toLower();
+    choice.systemLanguage =
+        Settings::ReadWinIniSetting(Keys::SystemLanguage.section, Keys::SystemLanguage.key,
+                                    Keys::SystemLanguage.defaultValue)
+            .toLower();
     const QString fallback = DefaultInterfaceLanguage(choice.systemLanguage);
-    const QString stored = Settings::ReadSetting(Keys::PrgLanguage.section, Keys::PrgLanguage.key,
-                                                 fallback)
-                               .toLower();
+    const QString stored =
+        Settings::ReadSetting(Keys::PrgLanguage.section, Keys::PrgLanguage.key, fallback).toLower();
     // A hand-edited value that names no language of ours falls back to the system's.
     choice.uiLanguage =
         (stored == u"sve" || stored == u"eng" || stored == u"fin") ? stored : fallback;

@@ -15,7 +15,7 @@ struct ProgramSettings
     int maximize = 0;       // 1: the main window opens maximised
     QString font1Name = QStringLiteral("MS Sans Serif"); // learned-language boxes
     QString font2Name = QStringLiteral("MS Sans Serif"); // known-language boxes
-    int font1Size = 8; // whole points
+    int font1Size = 8;                                   // whole points
     int font2Size = 8;
 
     // The main-menu page shows the service picture only for a Nordic system language.

@@ -48,7 +48,7 @@ inline const SettingKey SystemLanguage{QStringLiteral("Intl"), QStringLiteral("s
 // The sections and keys whose names follow the interface language.
 struct LanguageKeys
 {
-    QString pairSection;     // the remembered pair of language names
+    QString pairSection; // the remembered pair of language names
     QString language1Key;
     QString language2Key;
     QString language1Default;

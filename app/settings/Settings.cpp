@@ -106,6 +106,11 @@ int FontSizeFromText(const QString& text)
     return size < kSmallest ? kSmallest : (size > kLargest ? kLargest : size);
 }
 
+int ReadListLastIndex(const QString& section, const QString& key)
+{
+    return LeadingInt(ReadSetting(section, key, QStringLiteral("0")), -1, kMaxListLastIndex);
+}
+
 namespace {
 
 // Keeps at least a corner of the window on some screen so it can be grabbed and moved.
@@ -116,12 +121,15 @@ QPoint onScreen(QPoint topLeft, const QSize& size)
         return topLeft;
     const QRect window(topLeft, size);
     for (QScreen* screen : screens) {
-        if (screen->availableGeometry().intersects(window.adjusted(0, 0, -size.width() / 2, -size.height() / 2)))
+        if (screen->availableGeometry().intersects(
+                window.adjusted(0, 0, -size.width() / 2, -size.height() / 2)))
             return topLeft;
     }
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    int x = std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - size.width()));
-    int y = std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - size.height()));
+    int x =
+        std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - size.width()));
+    int y =
+        std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - size.height()));
     return QPoint(x, y);
 }
 
@@ -130,8 +138,10 @@ QPoint onScreen(QPoint topLeft, const QSize& size)
 void RestoreWindowPosition(QWidget* window, const QString& section)
 {
     constexpr int kFar = 1000000; // twips; beyond any screen
-    const int x = LeadingInt(ReadSetting(section, QStringLiteral("X"), QStringLiteral("0")), -kFar, kFar);
-    const int y = LeadingInt(ReadSetting(section, QStringLiteral("Y"), QStringLiteral("0")), -kFar, kFar);
+    const int x =
+        LeadingInt(ReadSetting(section, QStringLiteral("X"), QStringLiteral("0")), -kFar, kFar);
+    const int y =
+        LeadingInt(ReadSetting(section, QStringLiteral("Y"), QStringLiteral("0")), -kFar, kFar);
     const QPoint wanted(Twips::toPixels(x), Twips::toPixels(y));
     window->move(onScreen(wanted, window->frameGeometry().size()));
 }

@@ -16,8 +16,14 @@ QString ReadSetting(const QString& section, const QString& key, const QString& d
 // Failures are not reported: a settings write that cannot be made is skipped.
 void WriteSetting(const QString& section, const QString& key, const QString& value);
 
-inline QString ReadSetting(const SettingKey& k) { return ReadSetting(k.section, k.key, k.defaultValue); }
-inline void WriteSetting(const SettingKey& k, const QString& value) { WriteSetting(k.section, k.key, value); }
+inline QString ReadSetting(const SettingKey& k)
+{
+    return ReadSetting(k.section, k.key, k.defaultValue);
+}
+inline void WriteSetting(const SettingKey& k, const QString& value)
+{
+    WriteSetting(k.section, k.key, value);
+}
 
 // The system's Win.ini settings. Only section Intl, key sLanguage exists here: the system's
 // language code, taken from the locale.
@@ -33,6 +39,13 @@ int LeadingInt(const QString& text, int min, int max);
 int FontSizeFromText(const QString& text);
 // Rounds to the nearest whole number, a half to the even neighbour.
 int RoundHalfEven(double value);
+
+// The largest last index of a language list that is taken from the file: a hand-edited huge
+// number would otherwise mean billions of reads.
+constexpr int kMaxListLastIndex = 999;
+// A language list's last index (default "0") by its leading number, bounded to -1 ..
+// kMaxListLastIndex.
+int ReadListLastIndex(const QString& section, const QString& key);
 
 // The window's left and top edges from keys X and Y of the section, in twips. A position that
 // would put the window off every screen is brought back onto the nearest one.
