@@ -1,0 +1,71 @@
+#include "SecretWindow.h"
+
+#include "Twips.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+SecretWindow::SecretWindow(const QString& uiLanguage, SecretClicks& clicks, QWidget* mainWindow)
+    : QDialog(mainWindow), m_clicks(clicks), m_mainWindow(mainWindow)
+{
+    setObjectName(QStringLiteral("frmHemlig"));
+    setModal(true);
+    setWindowTitle(CaptionFor(uiLanguage));
+    setFixedSize(Twips::toPixels(4800), Twips::toPixels(4200));
+
+    m_lblProgramnamn = new QLabel(QStringLiteral("Vokabo"), this);
+    m_lblProgramnamn->setObjectName(QStringLiteral("lblProgramnamn"));
+    QFont nameFont(QStringLiteral("Times New Roman"));
+    nameFont.setStyleHint(QFont::Serif);
+    nameFont.setPointSize(24);
+    m_lblProgramnamn->setFont(nameFont);
+    m_lblProgramnamn->setAlignment(Qt::AlignCenter);
+    Twips::place(m_lblProgramnamn, 240, 120, 4320, 720);
+
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setAlignment(Qt::AlignCenter);
+    m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/secret.svg")).pixmap(QSize(120, 96)));
+    Twips::place(m_image1, 240, 900, 4320, 1500);
+
+    m_lblWhere = new QLabel(CreditLineFor(uiLanguage), this);
+    m_lblWhere->setObjectName(QStringLiteral("lblWhere"));
+    m_lblWhere->setAlignment(Qt::AlignCenter);
+    m_lblWhere->setWordWrap(true);
+    Twips::place(m_lblWhere, 240, 2520, 4320, 720);
+
+    m_hemligok = new QPushButton(QStringLiteral("&OK"), this);
+    m_hemligok->setObjectName(QStringLiteral("hemligok"));
+    m_hemligok->setDefault(true);
+    Twips::place(m_hemligok, 1740, 3480, 1320, 420);
+    connect(m_hemligok, &QPushButton::clicked, this, [this] {
+        m_clicks.clickCount = 0;
+        accept();
+    });
+}
+
+QString SecretWindow::CaptionFor(const QString& uiLanguage)
+{
+    if (uiLanguage == u"eng")
+        return QStringLiteral("The secret window");
+    return QStringLiteral("Hemliga rutan");
+}
+
+QString SecretWindow::CreditLineFor(const QString& uiLanguage)
+{
+    if (uiLanguage == u"eng")
+        return QStringLiteral("Vokabo was written in 1996 by Vokabo-gruppen in Umeå, Sweden.");
+    return QStringLiteral("Vokabo skrevs 1996 av Vokabo-gruppen i Umeå, Sverige.");
+}
+
+void SecretWindow::showEvent(QShowEvent* event)
+{
+    // Placed once, when the frame's size is known.
+    if (!m_placed) {
+        m_placed = true;
+        CentreOver(m_mainWindow, this);
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,94 @@
+#include "SplashWindow.h"
+
+#include "Twips.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QTimer>
+
+namespace {
+
+QFrame* makeLine(QWidget* parent, int number)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(QStringLiteral("Line%1").arg(number));
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+    line->setPalette(palette);
+    return line;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(QStringLiteral("Start"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xc0, 0xc0, 0xc0));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setFixedSize(Twips::toPixels(6000), Twips::toPixels(3600));
+
+    m_frm3DStart = new QFrame(this);
+    m_frm3DStart->setObjectName(QStringLiteral("frm3DStart"));
+    m_frm3DStart->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_frm3DStart->setLineWidth(1);
+    m_frm3DStart->setMidLineWidth(1);
+    Twips::place(m_frm3DStart, 120, 120, 5760, 3360);
+
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setAlignment(Qt::AlignCenter);
+    m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/splash.svg")).pixmap(QSize(360, 140)));
+    Twips::place(m_image1, 300, 270, 5400, 2100);
+
+    m_lblCredit = new QLabel(QStringLiteral("Copyright © 1996 Vokabo-gruppen"), this);
+    m_lblCredit->setObjectName(QStringLiteral("lblCredit"));
+    m_lblCredit->setAlignment(Qt::AlignCenter);
+    Twips::place(m_lblCredit, 300, 2520, 5400, 300);
+
+    m_label1 = new QLabel(QStringLiteral("Freely distributable"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont bold = m_label1->font();
+    bold.setBold(true);
+    m_label1->setFont(bold);
+    m_label1->setAlignment(Qt::AlignCenter);
+    Twips::place(m_label1, 1950, 2910, 2100, 330);
+
+    // Three engraved-looking lines on each side of "Freely distributable".
+    for (int i = 0; i < 3; ++i) {
+        const int top = 2985 + i * 90;
+        Twips::place(makeLine(this, i + 1), 420, top, 1440, 15);
+        Twips::place(makeLine(this, i + 4), 4140, top, 1440, 15);
+    }
+
+    m_tmrStart = new QTimer(this);
+    m_tmrStart->setObjectName(QStringLiteral("tmrStart"));
+    m_tmrStart->setSingleShot(true);
+    m_tmrStart->setInterval(intervalMs);
+    connect(m_tmrStart, &QTimer::timeout, this, &SplashWindow::tmrStartTimer);
+    m_tmrStart->start();
+}
+
+void SplashWindow::tmrStartTimer()
+{
+    Q_EMIT timeUp();
+    close();
+}
+
+void SplashWindow::showEvent(QShowEvent* event)
+{
+    // Placed once, when it first appears.
+    if (!m_placed) {
+        m_placed = true;
+        CentreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
