@@ -26,7 +26,7 @@ constexpr double kDefaultFontPoints = 8.25;
 
 // Lines of a word list file can be longer than a line edit's default limit; a box must never cut
 // the text it shows, or showing a page would shorten the word in its slot.
-constexpr int kBoxMaxLength = int(kMaxLineBytes);
+constexpr int kBoxMaxLength = kMaxFieldLength;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "Prompter.h"
 #include "Twips.h"
 #include "WordList.h"
+#include "WordListFile.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -93,6 +94,7 @@ void QuizPage::createControls()
 
         auto* answer = new QLineEdit(this);
         answer->setObjectName(QStringLiteral("t%1").arg(r));
+        answer->setMaxLength(kMaxFieldLength); // any right word fits, so a reveal is never cut
         answer->setContextMenuPolicy(Qt::PreventContextMenu);
         answer->installEventFilter(this);
         connect(answer, &QLineEdit::textChanged, this, [this, r] { answerChanged(r); });

@@ -64,6 +64,8 @@ WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& conte
     for (size_t i = 0; i < raw.size(); ++i) {
         lines.append(i == 0 ? TextCodec::decode(raw[i], encoding)
                             : TextCodec::decodeLine(raw[i], encoding));
+        if (lines.constLast().size() > kMaxFieldLength)
+            return error(WordListFileError::LineTooLong);
     }
 
     qsizetype at = 0;

@@ -33,8 +33,11 @@ struct WordListFileError
     explicit operator bool() const { return kind != None; }
 };
 
-// The longest line a word list file may have; no word comes near it.
-inline constexpr qsizetype kMaxLineBytes = 64 * 1024;
+// The longest word, heading or language name, in characters; no word comes near it. The boxes
+// that edit the fields take no more, so whatever is typed can be read back.
+inline constexpr int kMaxFieldLength = 64 * 1024;
+// The longest line a word list file may have: a field of the longest length in UTF-8.
+inline constexpr qsizetype kMaxLineBytes = 4 * qsizetype(kMaxFieldLength);
 
 // Reads at most the header, MaxWords pairs and the one line after them, and nothing after the end
 // marker. A line that is too long or holds a NUL byte is an error unless it comes after the

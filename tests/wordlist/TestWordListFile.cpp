@@ -169,6 +169,9 @@ void TestWordListFile::roundTripKeepsEveryField_data()
     QTest::newRow("outside 1252") << u"łódź"_qs << QByteArray("\xef\xbb\xbfRubrik\r\n");
     QTest::newRow("1252 bytes that form utf8") << u"Ã¤"_qs << QByteArray("\xef\xbb\xbfRubrik\r\n");
     QTest::newRow("blanks kept") << u"  two  "_qs << QByteArray("Rubrik\r\n");
+    // The longest word a box takes, in a script of three UTF-8 bytes a letter.
+    QTest::newRow("longest word") << QString(kMaxFieldLength, QChar(0x3042))
+                                  << QByteArray("\xef\xbb\xbfRubrik\r\n");
 }
 
 void TestWordListFile::roundTripKeepsEveryField()
@@ -351,6 +354,9 @@ void TestWordListFile::badContentIsReported_data()
         << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << int(WordListFileError::NotText);
     QTest::newRow("long heading") << QByteArray(kMaxLineBytes + 1, 'x')
                                   << int(WordListFileError::LineTooLong);
+    QTest::newRow("word longer than a box takes")
+        << pairsFile(1, QByteArray(kMaxFieldLength + 1, 'x') + "\r\ny\r\n")
+        << int(WordListFileError::LineTooLong);
 }
 
 void TestWordListFile::badContentIsReported()
