@@ -6,18 +6,18 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vokabo"));
-    QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vokabo"));
-
-    const CommandLine commandLine = ParseCommandLine(QApplication::arguments());
+    // --help and --version answer without a display, as a terminal user expects.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.action == CommandLine::Help) {
         std::fputs(qPrintable(CommandLineHelp()), stdout);
         return 0;
@@ -26,6 +26,11 @@ int main(int argc, char** argv)
         std::printf("Vokabo %s\n", VOKABO_VERSION);
         return 0;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vokabo"));
+    QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Vokabo"));
     QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
 
     ProgramSettings settings;

@@ -4,29 +4,9 @@
 # Then checks the title it showed and the settings file it wrote.
 set -eu
 exe="$1"
-work=$(mktemp -d)
-xpid=""
-cleanup() {
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-mkdir -p "$work/config" "$work/run"
-chmod 700 "$work/run"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work"
-export LANG=sv_SE.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= QT_QPA_PLATFORM=xcb
-
-# A free display: Xvfb tells its number through a file descriptor.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xpid=$!
-exec 3>&-
-for _ in $(seq 1 50); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
+. "$(dirname "$0")/../support/xvfb.sh"
+export LANG=sv_SE.UTF-8
+start_xvfb
 
 "$exe" >"$work/out.log" 2>&1 &
 pid=$!
@@ -38,8 +18,6 @@ fail() {
     kill "$pid" 2>/dev/null || true
     exit 1
 }
-
-find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
 splash=$(find_window '^Start$') || fail "the splash did not appear"
 [ -n "$splash" ] || fail "the splash did not appear"

@@ -1,0 +1,30 @@
+# Shared by the shell tests that run the real program: a private X server and settings folder.
+# Source it, then call start_xvfb; $work is a temporary folder removed on exit.
+work=$(mktemp -d)
+xpid=""
+cleanup() {
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/config" "$work/run"
+chmod 700 "$work/run"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work"
+export LANGUAGE= LC_ALL= LC_MESSAGES= QT_QPA_PLATFORM=xcb
+
+start_xvfb() {
+    # A free display: Xvfb tells its number through a file descriptor.
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xpid=$!
+    exec 3>&-
+    for _ in $(seq 1 50); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# The id of the first visible window whose name matches, waiting up to 20 s; empty if none.
+find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
