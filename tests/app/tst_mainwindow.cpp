@@ -11,6 +11,8 @@
 #include "Translation.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -286,6 +288,36 @@ private Q_SLOTS:
         QVERIFY(lines.contains(QStringLiteral("ShowRw=-1")));
         QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("[Files]")), 5),
                  (QStringList{"[Files]", "1=", "2=/lists/tyska.vkf", "3=", "4="}));
+    }
+
+    void editMenuWorksOnTheFocusedBox()
+    {
+        TestSettings settings("sv_SE.UTF-8");
+        settings.writeIni("[Options]\r\nWelcome=0\r\n");
+        Started s;
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        WordList& list = s.window->wordList();
+        list[0].learned = QStringLiteral("a");
+        list[4].known = QStringLiteral("stor hund");
+        s.window->EnterEditor();
+        auto* box = s.child<QLineEdit>("g2_4");
+        box->setFocus();
+        box->setSelection(5, 4);
+        s.action("klipput")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hund"));
+        QCOMPARE(list[4].known, QStringLiteral("stor "));
+        QCOMPARE(list.changed, 1);
+
+        // A right click on an answer box pops the Edit menu up; one on the toolbar does not.
+        list.changed = 0;
+        s.window->EnterQuiz();
+        auto* menu = s.child<QMenu>("redigerameny");
+        QTest::mouseClick(s.child<QWidget>("pnlToolbar"), Qt::RightButton);
+        QVERIFY(!menu->isVisible());
+        QTest::mouseClick(s.child<QLineEdit>("t3"), Qt::RightButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
     }
 
     void englishPairIsRestoredFromOptions()
