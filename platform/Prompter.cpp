@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QFontDialog>
 #include <QIntValidator>
 #include <QLineEdit>
@@ -108,6 +110,13 @@ QString DialogPrompter::withDefaultExtension(const QString& path, const QString&
 
 namespace {
 
+// A first list goes to the documents folder rather than wherever the program was started from.
+QString defaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString initialPath(const QString& fileName)
 {
     // A bare pattern such as "*.vkf" is not a name to offer.
@@ -129,6 +138,8 @@ std::optional<QString> DialogPrompter::openFileName(const FileDialog& spec)
     const QString initial = initialPath(spec.fileName);
     if (!initial.isEmpty())
         dialog.selectFile(initial);
+    else
+        dialog.setDirectory(defaultFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -145,6 +156,8 @@ std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
     const QString initial = initialPath(spec.fileName);
     if (!initial.isEmpty())
         dialog.selectFile(initial);
+    else
+        dialog.setDirectory(defaultFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return withDefaultExtension(dialog.selectedFiles().constFirst(), spec.defaultExtension);
