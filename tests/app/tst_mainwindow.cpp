@@ -320,6 +320,43 @@ private Q_SLOTS:
         menu->hide();
     }
 
+    void enterInTheLastBoxTurnsThePageAndSaves()
+    {
+        TestSettings settings("sv_SE.UTF-8");
+        settings.writeIni("[Options]\r\nWelcome=0\r\n");
+        Started s;
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        WordList& list = s.window->wordList();
+        for (int i = 0; i < 9; ++i)
+            list[i] = {QStringLiteral("l%1").arg(i), QStringLiteral("k%1").arg(i), {}, {}, {}};
+        s.window->EnterEditor();
+        auto* last = s.child<QLineEdit>("g2_9");
+        last->setFocus();
+        QTest::keyClicks(last, QStringLiteral("ko"));
+        QCOMPARE(list[9].known, QStringLiteral("ko"));
+
+        // A list never saved asks for a name; cancelling leaves it unsaved on the next page.
+        QTest::keyClick(last, Qt::Key_Return);
+        QCOMPARE(s.prompter.dialogs.size(), 1);
+        QCOMPARE(s.prompter.dialogs[0].kind, FakePrompter::Dialog::Save);
+        QCOMPARE(list.pageStart, 10);
+        QCOMPARE(list.changed, 1);
+        QCOMPARE(QApplication::focusWidget(), s.child<QLineEdit>("g1_0"));
+
+        // With a file, the same Enter saves straight away.
+        const QString path = QDir(settings.folder()).filePath(QStringLiteral("ord.vkf"));
+        list.filePath = path;
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Return);
+        QCOMPARE(list.pageStart, 20);
+        QCOMPARE(list.changed, 0);
+        QCOMPARE(s.prompter.dialogs.size(), 1);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("\r\nko\r\n"));
+    }
+
     void englishPairIsRestoredFromOptions()
     {
         TestSettings settings("en_GB.UTF-8");
