@@ -208,8 +208,10 @@ void OptionsDialog::createControls()
     const auto enableOnPick = [this](QListWidget* list, QPushButton* removeButton) {
         connect(list, &QListWidget::itemClicked, removeButton,
                 [removeButton] { removeButton->setEnabled(true); });
-        connect(list, &QListWidget::currentRowChanged, removeButton, [removeButton](int row) {
-            if (row >= 0)
+        // Picking an entry with the keyboard counts as a click; the list merely taking the focus
+        // (which makes its first row current without selecting it) does not.
+        connect(list, &QListWidget::itemSelectionChanged, removeButton, [list, removeButton] {
+            if (!list->selectedItems().isEmpty())
                 removeButton->setEnabled(true);
         });
         connect(removeButton, &QPushButton::clicked, this,
