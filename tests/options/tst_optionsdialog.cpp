@@ -119,6 +119,7 @@ private Q_SLOTS:
     void captionsFitWithoutOverlap();
     void enterAddsEvenEmptyText();
     void removingEveryEntryStoresMinusOne();
+    void removeWaitsForAPick();
     void oneEntryListSurvives();
     void okStoresInOrder();
     void flags_data();
@@ -270,6 +271,21 @@ void OptionsDialogTest::removingEveryEntryStoresMinusOne()
     QCOMPARE(f.lang1->count(), 7);
     auto again = f.open();
     QCOMPARE(Child<QListWidget>(again.get(), "la2")->count(), 0);
+}
+
+void OptionsDialogTest::removeWaitsForAPick()
+{
+    Fixture f(QStringLiteral("eng"));
+    auto dialog = f.open();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* la1 = Child<QListWidget>(dialog.get(), "la1");
+    auto* tb1 = Child<QPushButton>(dialog.get(), "tb1");
+    la1->setFocus(Qt::TabFocusReason); // the list's first row becomes current, unselected
+    QVERIFY(!tb1->isEnabled());
+    QTest::keyClick(la1, Qt::Key_Down);
+    QVERIFY(tb1->isEnabled());
+    Click(dialog.get(), "tb1");
+    QCOMPARE(la1->count(), 6);
 }
 
 void OptionsDialogTest::oneEntryListSurvives()
