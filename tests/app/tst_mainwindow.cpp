@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -103,6 +104,35 @@ private Q_SLOTS:
         QVERIFY(!s.window->mainMenuPage()->imgReklam->isVisibleTo(s.window.get()));
         s.window->ShowMainMenu();
         QCOMPARE(s.window->mainMenuPage()->imgReklam->isVisibleTo(s.window.get()), picture);
+    }
+
+    void firstRunWritesTheDocumentedSettingsFile()
+    {
+        TestSettings settings("sv_SE.UTF-8");
+        Started s;
+        // The about box greets at the first start; its OK turns the greeting off.
+        QTimer::singleShot(0, s.window.get(), [&s] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            auto* ok = QApplication::activeModalWidget()->findChild<QPushButton*>("cmdOmOK");
+            QVERIFY(ok);
+            ok->click();
+        });
+        s.window->showAndGreet();
+        s.window->move(80, 60); // 1200, 900 twips
+        QVERIFY(s.window->close());
+        const QString expected = QStringLiteral(
+            "[Språk1]\nAntal=6\n0=Engelska\n1=Tyska\n2=Franska\n3=Spanska\n4=Italienska\n"
+            "5=Finska\n6=Svenska\n[Språk2]\nAntal=6\n0=Svenska\n1=Engelska\n2=Tyska\n"
+            "3=Finska\n4=Franska\n5=Spanska\n6=Italienska\n[Options]\nWelcome=0\nShowRw=0\n"
+            "[Position]\nX=1200\nY=900\n[Inställningar]\nSpråk1=Engelska\nSpråk2=Svenska\n"
+            "[Files]\n1=\n2=\n3=\n4=\n");
+        QString text = settings.iniText();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        while (text.contains(QStringLiteral("\n\n")))
+            text.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+        QCOMPARE(text, expected);
+        // Windows-1252, as the file has always been: "ä" is one byte.
+        QVERIFY(settings.iniBytes().contains("[Inst\xe4llningar]"));
     }
 
     void captionsInEachLanguage_data()
