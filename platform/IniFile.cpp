@@ -2,9 +2,12 @@
 
 #include "TextCodec.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -83,13 +86,69 @@ QString oneLine(const QString& s)
     return out.trimmed();
 }
 
-QString readText(const QString& path, bool* ok)
+// Only a damaged settings file grows this big. Its text is kept while the file stays the same,
+// or a list index of 999 in it would mean reading megabytes a thousand times.
+constexpr qint64 kKeepTextFromBytes = 64 * 1024;
+
+struct KeptText
+{
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QDateTime changed;
+    QString text;
+    QHash<QString, QString> values; // by section and key name, the first of each in the file
+};
+
+QString nameKey(QStringView section, QStringView key)
+{
+    return section.trimmed().toString().toCaseFolded() + QChar(0) +
+           key.trimmed().toString().toCaseFolded();
+}
+
+QHash<QString, QString> valuesOf(const QString& text)
+{
+    QHash<QString, QString> values;
+    std::optional<QStringView> section; // keys before the first section belong to none
+    forEachLine(text, [&](QStringView raw) {
+        const Line line = parse(raw);
+        if (line.kind == Line::Section)
+            section = line.name;
+        else if (line.kind == Line::Key && section) {
+            const QString name = nameKey(*section, line.name);
+            if (!values.contains(name))
+                values.insert(name, line.value.toString());
+        }
+        return true;
+    });
+    return values;
+}
+
+KeptText& keptText()
+{
+    thread_local KeptText kept;
+    return kept;
+}
+
+// kept: set to the kept text when the file is big enough to be kept.
+QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr)
 {
     *ok = false;
+    if (kept)
+        *kept = nullptr;
     // A folder, device or pipe in the file's place is not a settings file; a pipe would block.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return {};
+    KeptText& last = keptText();
+    const bool big = info.size() >= kKeepTextFromBytes;
+    if (big && last.path == path && last.size == info.size() &&
+        last.modified == info.lastModified() && last.changed == info.metadataChangeTime()) {
+        *ok = true;
+        if (kept)
+            *kept = &last;
+        return last.text;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -97,7 +156,14 @@ QString readText(const QString& path, bool* ok)
     if (file.error() != QFileDevice::NoError)
         return {};
     *ok = true;
-    return TextCodec::decode(bytes);
+    QString text = TextCodec::decode(bytes);
+    if (big) {
+        last = KeptText{path, info.size(),   info.lastModified(), info.metadataChangeTime(),
+                        text, valuesOf(text)};
+        if (kept)
+            *kept = &last;
+    }
+    return text;
 }
 
 } // namespace
@@ -167,18 +233,26 @@ QString read(const QString& path, const QString& section, const QString& key,
              const QString& defaultValue)
 {
     bool ok = false;
-    const QString text = readText(path, &ok);
+    const KeptText* kept = nullptr;
+    const QString text = readText(path, &ok, &kept);
     if (!ok)
         return defaultValue;
+    if (kept)
+        return kept->values.value(nameKey(section, key), defaultValue);
     return lookup(text, section, key).value_or(defaultValue);
 }
 
 bool write(const QString& path, const QString& section, const QString& key, const QString& value)
 {
-    const QFileInfo info(path);
+    QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return false;
     QDir().mkpath(info.absolutePath());
+    // Another running copy may be between its read and its write; waiting keeps its key. A lock
+    // that cannot be had within the time does not stop the write.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.tryLock(2000);
+    info.refresh();
 
     // Only the head of an oversized file is read, so writing it back would cut off the rest.
     if (info.exists() && info.size() > kMaxFileBytes)
@@ -188,11 +262,21 @@ bool write(const QString& path, const QString& section, const QString& key, cons
     if (!ok && info.exists())
         return false; // an unreadable file is left alone rather than replaced by one key
     text = replaced(text, section, key, value);
+    keptText() = KeptText{};
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Buffered, a short write at the final flush goes unnoticed and a cut file is committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    file.write(TextCodec::encode(text));
+    const QByteArray bytes = TextCodec::encode(text);
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            file.cancelWriting();
+            return false;
+        }
+        done += n;
+    }
     return file.commit();
 }
 

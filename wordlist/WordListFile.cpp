@@ -171,10 +171,15 @@ WordListFileError WriteWordListFile(WordList& list)
 {
     if (list.filePath.isEmpty())
         return error(WordListFileError::CannotWrite);
-    if (QFileInfo(list.filePath).isDir())
+    const QFileInfo info(list.filePath);
+    if (info.isDir())
         return error(WordListFileError::IsFolder);
+    // A pipe or device in the list's place would be swapped for a plain file.
+    if (info.exists() && !info.isFile())
+        return error(WordListFileError::CannotWrite);
     QSaveFile file(list.filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Buffered, a short write at the final flush goes unnoticed and a cut file is committed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return error(WordListFileError::CannotWrite, file.errorString());
     if (const WordListFileError e = WriteWordListFile(std::as_const(list), file)) {
         file.cancelWriting();

@@ -1,0 +1,164 @@
+// Saving must never cost the learner the file already on disk: not when the place cannot be
+// written, not when the disk fills up mid-write, not when the program is killed while it saves.
+#include "FakePrompter.h"
+#include "FaultLists.h"
+#include "FileSizeLimit.h"
+#include "MainWindow.h"
+#include "ProgramSettings.h"
+#include "StartUp.h"
+#include "TestSettings.h"
+#include "WordListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class SaveFaultsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void failedSaveKeepsTheOldFile_data();
+    void failedSaveKeepsTheOldFile();
+    void killedWhileSavingLeavesOldOrNewList();
+};
+
+void SaveFaultsTest::failedSaveKeepsTheOldFile_data()
+{
+    // Where the new file goes, relative to the test folder; "" saves over the old file itself.
+    QTest::addColumn<QString>("target");
+    // 0: no limit; otherwise the file system takes only this many bytes a file.
+    QTest::addColumn<qint64>("diskRoom");
+    QTest::newRow("folder does not exist") << "missing/list.vkf" << qint64(0);
+    QTest::newRow("parent is a file") << "old.vkf/list.vkf" << qint64(0);
+    QTest::newRow("target is a folder") << "folder.vkf" << qint64(0);
+    QTest::newRow("target is a pipe") << "pipe.vkf" << qint64(0);
+    QTest::newRow("disk full at once") << "" << qint64(1);
+    QTest::newRow("disk full after 4 KB") << "" << qint64(4096);
+    QTest::newRow("disk full one byte short") << "" << qint64(-1);
+}
+
+void SaveFaultsTest::failedSaveKeepsTheOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(qint64, diskRoom);
+    TestSettings settings("sv_SE.UTF-8");
+    const QDir dir(settings.folder());
+    const QString oldPath = dir.filePath(QStringLiteral("old.vkf"));
+    writeBytes(oldPath, WordListFileBytes(FaultList('A')));
+    const QByteArray oldBytes = fileBytes(oldPath);
+    QVERIFY(dir.mkdir(QStringLiteral("folder.vkf")));
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.vkf"))).constData(), 0600), 0);
+
+    ProgramSettings program;
+    FakePrompter prompter;
+    PrepareInterfaceLanguage(program);
+    MainWindow window(program, prompter);
+    QVERIFY(window.load(oldPath));
+    QCOMPARE(window.wordList().heading, QStringLiteral("Lista A"));
+
+    // The learner types a new list over the old one.
+    WordList& list = window.wordList();
+    const WordList typed = FaultList('B');
+    for (int i = 0; i < WordList::MaxWords; ++i)
+        list[i] = typed[i];
+    list.changed = 1;
+    const QStringList entriesBefore = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    bool saved = true;
+    if (target.isEmpty()) {
+        std::optional<FileSizeLimit> limit;
+        const qint64 newSize = WordListFileBytes(list).size();
+        limit.emplace(rlim_t(diskRoom > 0 ? diskRoom : newSize + diskRoom));
+        QVERIFY(limit->ok());
+        saved = window.files().Save();
+    } else {
+        prompter.fileAnswers.enqueue(dir.filePath(target));
+        saved = window.files().SaveAs();
+    }
+
+    QVERIFY(!saved);
+    QCOMPARE(fileBytes(oldPath), oldBytes);
+    QCOMPARE(list.filePath, oldPath);
+    QCOMPARE(list.changed, 1);
+    QCOMPARE(list[99].learned, typed[99].learned);
+    QCOMPARE(prompter.messages.size(), 1);
+    QCOMPARE(prompter.messages[0].title, QStringLiteral("Spara ordlista"));
+    QCOMPARE(prompter.messages[0].flags, int(Prompter::ExclamationOk));
+    QVERIFY2(
+        prompter.messages[0].text.startsWith(QStringLiteral("Ordlistan kunde inte sparas som ")),
+        qPrintable(prompter.messages[0].text));
+    // No half-written temporary file is left beside the old one.
+    QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+    // A pipe or device in the way is never swapped for a file.
+    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("pipe.vkf"))).isFile());
+}
+
+void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
+{
+    TestSettings settings("sv_SE.UTF-8");
+    const QDir dir(settings.folder());
+    const QString path = dir.filePath(QStringLiteral("list.vkf"));
+    const QByteArray a = WordListFileBytes(FaultList('A'));
+    const QByteArray b = WordListFileBytes(FaultList('B'));
+    writeBytes(path, a);
+    const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/fault_helper");
+
+    constexpr int kRuns = 100;
+    int sawOld = 0;
+    int sawNew = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        QProcess saver;
+        saver.start(helper, {QStringLiteral("save"), path});
+        QVERIFY2(saver.waitForStarted(), qPrintable(saver.errorString()));
+        QVERIFY(saver.waitForReadyRead(30000));
+        // Anywhere from before the first save to well into the loop.
+        QThread::usleep(QRandomGenerator::global()->bounded(20000));
+        saver.kill();
+        QVERIFY(saver.waitForFinished(30000));
+        QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
+
+        const QByteArray now = fileBytes(path);
+        QVERIFY2(now == a || now == b,
+                 qPrintable(QStringLiteral("run %1: a file of %2 bytes that is "
+                                           "neither list")
+                                .arg(run)
+                                .arg(now.size())));
+        WordListFileContent content;
+        QVERIFY(!ReadWordListFile(path, content));
+        QCOMPARE(content.pairs.size(), size_t(WordList::MaxWords));
+        (now == a ? sawOld : sawNew)++;
+    }
+    const int leftovers = dir.entryList(QDir::Files).size() - 1;
+    qInfo("killed %d times while saving: old list %d, new list %d, other files left %d", kRuns,
+          sawOld, sawNew, leftovers);
+    // Both outcomes occurred, so the kills did land between and inside saves.
+    QVERIFY(sawOld > 0);
+    QVERIFY(sawNew > 0);
+}
+
+QTEST_MAIN(SaveFaultsTest)
+#include "tst_savefaults.moc"
