@@ -4,6 +4,7 @@
 #include "Prompter.h"
 #include "SplashWindow.h"
 #include "StartUp.h"
+#include "StartUpLog.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -28,10 +29,10 @@ int main(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    LogStartUpStep("application");
     QApplication::setApplicationName(QStringLiteral("Vokabo"));
     QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Vokabo"));
-    QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
 
     ProgramSettings settings;
     PrepareInterfaceLanguage(settings);
@@ -40,10 +41,16 @@ int main(int argc, char** argv)
     // The splash hands over to the main window; no window is open for a moment in between.
     QApplication::setQuitOnLastWindowClosed(false);
     SplashWindow splash;
+    LogStartUpStepWhenIdle(&splash, "splash-idle");
     splash.show();
+    LogStartUpStep("splash-shown");
     std::unique_ptr<MainWindow> window;
     QObject::connect(&splash, &SplashWindow::timeUp, &app, [&] {
+        LogStartUpStep("tick");
+        // The frameless splash shows no icon; the windows that do are made from here on.
+        QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
         window = std::make_unique<MainWindow>(settings, prompter);
+        LogStartUpStep("main-built");
         prompter.setParent(window.get());
         QObject::connect(window.get(), &MainWindow::exited, &app, &QApplication::quit,
                          Qt::QueuedConnection);
@@ -52,7 +59,10 @@ int main(int argc, char** argv)
             QApplication::exit(0);
             return;
         }
+        LogStartUpStep("main-loaded");
+        LogStartUpStepWhenIdle(window.get(), "main-idle");
         window->showAndGreet();
+        LogStartUpStep("main-shown");
     });
     return app.exec();
 }

@@ -1,9 +1,9 @@
 #include "SplashWindow.h"
 
+#include "BakedPictures.h"
 #include "Twips.h"
 
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QTimer>
@@ -46,7 +46,7 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAlignment(Qt::AlignCenter);
-    m_image1->setPixmap(QIcon(QStringLiteral(":/pictures/splash.svg")).pixmap(QSize(360, 140)));
+    m_image1->setPixmap(BakedPictures::pixmap(QStringLiteral("splash"), QSize(360, 140)));
     Twips::place(m_image1, 300, 270, 5400, 2100);
 
     m_lblCredit = new QLabel(QStringLiteral("Copyright © 1996 Vokabo-gruppen"), this);
