@@ -1,3 +1,4 @@
+#include "LanguageLists.h"
 #include "ProgramSettings.h"
 #include "Settings.h"
 
@@ -44,11 +45,8 @@ int readStartUpSettings()
         Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default).size();
     found +=
         Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default).size();
-    for (const QString& section : {keys.learnedListSection, keys.knownListSection}) {
-        const int last = Settings::ReadListLastIndex(section, keys.lastIndexKey);
-        for (int i = 0; i <= last; ++i)
-            found += Settings::ReadSetting(section, QString::number(i), QString()).size();
-    }
+    for (const QString& section : {keys.learnedListSection, keys.knownListSection})
+        found += ReadStoredLanguageList(section, keys.lastIndexKey).value_or(QStringList()).size();
     return found + values.font1Size;
 }
 

@@ -106,11 +106,6 @@ int FontSizeFromText(const QString& text)
     return size < kSmallest ? kSmallest : (size > kLargest ? kLargest : size);
 }
 
-int ReadListLastIndex(const QString& section, const QString& key)
-{
-    return LeadingInt(ReadSetting(section, key, QStringLiteral("0")), -1, kMaxListLastIndex);
-}
-
 namespace {
 
 // Keeps at least a corner of the window on some screen so it can be grabbed and moved.

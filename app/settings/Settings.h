@@ -40,13 +40,6 @@ int FontSizeFromText(const QString& text);
 // Rounds to the nearest whole number, a half to the even neighbour.
 int RoundHalfEven(double value);
 
-// The largest last index of a language list that is taken from the file: a hand-edited huge
-// number would otherwise mean billions of reads.
-constexpr int kMaxListLastIndex = 999;
-// A language list's last index (default "0") by its leading number, bounded to -1 ..
-// kMaxListLastIndex.
-int ReadListLastIndex(const QString& section, const QString& key);
-
 // The window's left and top edges from keys X and Y of the section, in twips. A position that
 // would put the window off every screen is brought back onto the nearest one.
 void RestoreWindowPosition(QWidget* window, const QString& section);

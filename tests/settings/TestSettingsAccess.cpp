@@ -24,8 +24,6 @@ private Q_SLOTS:
     void showRwIsZeroOrMinusOne();
     void interfaceLanguage_data();
     void interfaceLanguage();
-    void listLastIndexIsBounded_data();
-    void listLastIndexIsBounded();
     void unusableSettingsFileGivesDefaults();
     void windowPositionRoundTrips();
     void absurdPositionKeepsTheWindowOnScreen_data();
@@ -205,26 +203,6 @@ void TestSettingsAccess::interfaceLanguage()
     QCOMPARE(values.showsServicePicture(), picture);
     // Choosing reads only; it never writes a default into the file.
     QCOMPARE(settings.iniBytes(), ini);
-}
-
-void TestSettingsAccess::listLastIndexIsBounded_data()
-{
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<int>("last");
-    QTest::newRow("absent") << QByteArray() << 0;
-    QTest::newRow("six") << QByteArray("Antal=6") << 6;
-    QTest::newRow("emptied list") << QByteArray("Antal=-1") << -1;
-    QTest::newRow("below -1") << QByteArray("Antal=-2000000000") << -1;
-    QTest::newRow("two billion") << QByteArray("Antal=2000000000") << Settings::kMaxListLastIndex;
-}
-
-void TestSettingsAccess::listLastIndexIsBounded()
-{
-    QFETCH(QByteArray, stored);
-    QFETCH(int, last);
-    TestSettings settings;
-    settings.writeIni("[Språk1]\r\n" + stored + "\r\n");
-    QCOMPARE(Settings::ReadListLastIndex(u"Språk1"_qs, u"Antal"_qs), last);
 }
 
 void TestSettingsAccess::unusableSettingsFileGivesDefaults()
