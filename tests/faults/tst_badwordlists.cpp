@@ -15,6 +15,12 @@
 
 namespace {
 
+// The bytes of a literal that holds NUL bytes, without the terminating one.
+template <size_t N> QByteArray bytesOf(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
 const QByteArray kGood = "Kapitel 3\r\nEngelska\r\nSvenska\r\ndog\r\nhund\r\ncat\r\nkatt\r\n";
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -72,13 +78,14 @@ void BadWordListsTest::openingABrokenFile_data()
     const QString tooLong = QStringLiteral("Filen har en rad som är för lång för en ordlista.");
     const QString first100 = QStringLiteral("Detta progran kan bara öppna de 100 första orden");
 
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0", 33);
+    const QByteArray png =
+        bytesOf("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0");
     QTest::newRow("binary picture") << "file" << png << QStringList() << notText;
     QTest::newRow("NUL byte in a word")
-        << "file" << QByteArray("Rubrik\r\nEngelska\r\nSvenska\r\ndo\0g\r\nhund\r\n", 35)
-        << QStringList() << notText;
+        << "file" << bytesOf("Rubrik\r\nEngelska\r\nSvenska\r\ndo\0g\r\nhund\r\n") << QStringList()
+        << notText;
     QTest::newRow("UTF-16 from Notepad")
-        << "file" << QByteArray("\xFF\xFER\0u\0b\0\r\0\n\0", 14) << QStringList() << notText;
+        << "file" << bytesOf("\xFF\xFER\0u\0b\0\r\0\n\0") << QStringList() << notText;
     QTest::newRow("no line ends") << "file" << QByteArray("Rubrik Engelska Svenska dog hund")
                                   << QStringList{"Rubrik Engelska Svenska dog hund", "", ""}
                                   << QString();
