@@ -1,32 +1,37 @@
 #include "QPrinterLinePrinter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
 QPrinterLinePrinter::QPrinterLinePrinter(const QString& documentName, const QString& pdfPath)
-    : m_printer(QPrinter::HighResolution)
 {
-    m_printer.setDocName(documentName);
-    if (!pdfPath.isEmpty()) {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(pdfPath);
+    if (pdfPath.isEmpty()) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setDocName(documentName);
+        m_device = m_printer.get();
+    } else {
+        m_pdf = std::make_unique<QPdfWriter>(pdfPath);
+        m_pdf->setTitle(documentName);
+        m_pdf->setCreator(QStringLiteral("Vokabo"));
         // A file has no printer margins of its own; leave room as a printer would.
-        m_printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        m_pdf->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        m_device = m_pdf.get();
     }
-    m_ok = m_painter.begin(&m_printer);
+    m_ok = m_painter.begin(m_device);
     if (!m_ok)
         return;
 
     // Scale the font so that exactly Columns characters fill the printable width.
     QFont font = lineFont();
     font.setPointSizeF(10);
-    const qreal advance = QFontMetricsF(font, &m_printer).horizontalAdvance(QString(Columns, u'M'));
+    const qreal advance = QFontMetricsF(font, m_device).horizontalAdvance(QString(Columns, u'M'));
     if (advance > 0)
-        font.setPointSizeF(10 * m_printer.width() / advance * 0.995);
+        font.setPointSizeF(10 * m_device->width() / advance * 0.995);
     m_painter.setFont(font);
-    const QFontMetricsF metrics(font, &m_printer);
+    const QFontMetricsF metrics(font, m_device);
     m_lineHeight = metrics.lineSpacing();
     m_ascent = metrics.ascent();
 }
@@ -65,8 +70,8 @@ void QPrinterLinePrinter::printLine(const QString& text)
 
 void QPrinterLinePrinter::drawRow(const QString& row)
 {
-    if (m_y > 0 && m_y + m_lineHeight > m_printer.height()) {
-        if (!m_printer.newPage()) {
+    if (m_y > 0 && m_y + m_lineHeight > m_device->height()) {
+        if (!m_device->newPage()) {
             m_ok = false;
             return;
         }
@@ -83,15 +88,36 @@ bool QPrinterLinePrinter::endDoc()
     m_ended = true;
     if (m_painter.isActive() && !m_painter.end())
         m_ok = false;
-    if (m_printer.printerState() == QPrinter::Error ||
-        m_printer.printerState() == QPrinter::Aborted)
+    if (m_printer && (m_printer->printerState() == QPrinter::Error ||
+                      m_printer->printerState() == QPrinter::Aborted))
         m_ok = false;
     return m_ok;
 }
 
+namespace {
+
+// Printers on this kind of system come from CUPS. Without a CUPS server to ask there is no
+// printer, and the print plugin with the libraries it pulls in need not be loaded at all.
+bool printServerReachable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsSet("CUPS_SERVER"))
+        return true;
+    for (const char* path : {"/run/cups/cups.sock", "/var/run/cups/cups.sock", "/etc/cups/client.conf"}) {
+        if (QFileInfo::exists(QString::fromLatin1(path)))
+            return true;
+    }
+    return false;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
 bool QPrinterLinePrinterFactory::hasPrinter() const
 {
-    return !QPrinterInfo::availablePrinters().isEmpty();
+    return printServerReachable() && !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 std::unique_ptr<LinePrinter> QPrinterLinePrinterFactory::openPrinter(const QString& documentName)

@@ -4,7 +4,10 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+
+#include <memory>
 
 // Prints lines in a fixed-pitch font sized so that 80 characters fill the page width; a longer
 // line wraps onto the next so nothing is cut off at the edge.
@@ -26,7 +29,9 @@ public:
 private:
     void drawRow(const QString& row);
 
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer; // the default printer, or
+    std::unique_ptr<QPdfWriter> m_pdf;   // a PDF file, written without the printer plugin
+    QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;
     bool m_ok = false;
     bool m_ended = false;
