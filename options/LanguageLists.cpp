@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QRegularExpression>
 
 QStringList DefaultLanguageList(const QString& uiLanguage, int which)
 {
@@ -45,8 +44,7 @@ std::optional<QStringList> ReadStoredLanguageList(const QString& section,
                                                   const QString& lastIndexKey)
 {
     const QString text = Settings::ReadSetting(section, lastIndexKey, QString());
-    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?\\.?[0-9]"));
-    if (!number.match(text).hasMatch())
+    if (!Settings::HasLeadingNumber(text))
         return std::nullopt;
     const int last = Settings::LeadingInt(text, -1, kMaxLanguageListLastIndex);
     QStringList entries;

@@ -1,7 +1,6 @@
 #include "SystemLocale.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace SystemLocale {
@@ -40,7 +39,7 @@ QString windowsCodeForLocale(const QString& localeName)
     }
     if (name.isEmpty() || name == u"C" || name == u"POSIX")
         return {};
-    const QStringList parts = name.split(QRegularExpression(QStringLiteral("[_-]")));
+    const QStringList parts = name.replace(u'-', u'_').split(u'_');
     const QString language = parts.value(0).toLower();
     const QString country = parts.value(1).toUpper();
     if (language == u"en") {

@@ -43,7 +43,16 @@ QString ReadWinIniSetting(const QString& section, const QString& key, const QStr
     return defaultValue;
 }
 
-double LeadingNumber(const QString& text)
+namespace {
+
+struct Span
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+// Where the leading decimal number lies in the text; an empty span when there is none.
+Span LeadingNumberSpan(const QString& text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -69,10 +78,24 @@ double LeadingNumber(const QString& text)
             digits += fraction;
         }
     }
-    if (digits == 0)
+    return digits == 0 ? Span{} : Span{start, i};
+}
+
+} // namespace
+
+bool HasLeadingNumber(const QString& text)
+{
+    const Span span = LeadingNumberSpan(text);
+    return span.end > span.start;
+}
+
+double LeadingNumber(const QString& text)
+{
+    const Span span = LeadingNumberSpan(text);
+    if (span.end == span.start)
         return 0;
     bool ok = false;
-    const double value = text.mid(start, i - start).toDouble(&ok);
+    const double value = text.mid(span.start, span.end - span.start).toDouble(&ok);
     return ok && std::isfinite(value) ? value : 0;
 }
 

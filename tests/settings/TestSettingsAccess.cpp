@@ -54,27 +54,32 @@ void TestSettingsAccess::leadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("found");
 
-    QTest::newRow("fraction") << u"8.25"_qs << 8.25;
-    QTest::newRow("sign and junk") << u"-1x"_qs << -1.0;
-    QTest::newRow("no number") << u"x"_qs << 0.0;
-    QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("blanks first") << u"  42 px"_qs << 42.0;
-    QTest::newRow("plus") << u"+7"_qs << 7.0;
-    QTest::newRow("bare sign") << u"-"_qs << 0.0;
-    QTest::newRow("leading point") << u".5"_qs << 0.5;
-    QTest::newRow("trailing point") << u"12."_qs << 12.0;
-    QTest::newRow("no exponent") << u"1e5"_qs << 1.0;
-    QTest::newRow("two points") << u"1.2.3"_qs << 1.2;
-    QTest::newRow("huge") << u"2000000000"_qs << 2e9;
-    QTest::newRow("too big for a double") << QString(400, u'9') << 0.0;
+    QTest::newRow("zero") << u"0"_qs << 0.0 << true;
+    QTest::newRow("point alone") << u" ."_qs << 0.0 << false;
+    QTest::newRow("fraction") << u"8.25"_qs << 8.25 << true;
+    QTest::newRow("sign and junk") << u"-1x"_qs << -1.0 << true;
+    QTest::newRow("no number") << u"x"_qs << 0.0 << false;
+    QTest::newRow("empty") << QString() << 0.0 << false;
+    QTest::newRow("blanks first") << u"  42 px"_qs << 42.0 << true;
+    QTest::newRow("plus") << u"+7"_qs << 7.0 << true;
+    QTest::newRow("bare sign") << u"-"_qs << 0.0 << false;
+    QTest::newRow("leading point") << u".5"_qs << 0.5 << true;
+    QTest::newRow("trailing point") << u"12."_qs << 12.0 << true;
+    QTest::newRow("no exponent") << u"1e5"_qs << 1.0 << true;
+    QTest::newRow("two points") << u"1.2.3"_qs << 1.2 << true;
+    QTest::newRow("huge") << u"2000000000"_qs << 2e9 << true;
+    QTest::newRow("too big for a double") << QString(400, u'9') << 0.0 << true;
 }
 
 void TestSettingsAccess::leadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
+    QFETCH(bool, found);
     QCOMPARE(Settings::LeadingNumber(text), value);
+    QCOMPARE(Settings::HasLeadingNumber(text), found);
 }
 
 void TestSettingsAccess::fontSizes_data()
