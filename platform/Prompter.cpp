@@ -1,5 +1,7 @@
 #include "Prompter.h"
 
+#include "MemoryTrim.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -69,6 +71,8 @@ int DialogPrompter::message(const QString& text, const QString& title, int flags
         break;
     }
     box.exec();
+    // What the dialog freed goes back to the system once it is gone.
+    MemoryTrim::ReleaseFreedMemorySoon();
     QAbstractButton* clicked = box.clickedButton();
     if (clicked && clicked == yes)
         return Yes;
@@ -140,7 +144,9 @@ std::optional<QString> DialogPrompter::openFileName(const FileDialog& spec)
         dialog.selectFile(initial);
     else
         dialog.setDirectory(defaultFolder());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const int result = dialog.exec();
+    MemoryTrim::ReleaseFreedMemorySoon();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
@@ -158,7 +164,9 @@ std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
         dialog.selectFile(initial);
     else
         dialog.setDirectory(defaultFolder());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const int result = dialog.exec();
+    MemoryTrim::ReleaseFreedMemorySoon();
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return withDefaultExtension(dialog.selectedFiles().constFirst(), spec.defaultExtension);
 }
@@ -224,7 +232,9 @@ std::optional<QFont> DialogPrompter::chooseFont(const QString& title, int minPoi
     dialog.setOption(QFontDialog::ScalableFonts, true);
     dialog.setOption(QFontDialog::NonScalableFonts, true);
     LimitFontSizes(dialog, minPoints, maxPoints);
-    if (dialog.exec() != QDialog::Accepted)
+    const int result = dialog.exec();
+    MemoryTrim::ReleaseFreedMemorySoon();
+    if (result != QDialog::Accepted)
         return std::nullopt;
     QFont font = dialog.selectedFont();
     const qreal size = font.pointSizeF();

@@ -1,5 +1,7 @@
 #include "QPrinterLinePrinter.h"
 
+#include "MemoryTrim.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -40,6 +42,8 @@ QPrinterLinePrinter::~QPrinterLinePrinter()
 {
     if (m_painter.isActive())
         m_painter.end();
+    // A print job's buffers run to megabytes; give them back once the job is done.
+    MemoryTrim::ReleaseFreedMemorySoon();
 }
 
 QFont QPrinterLinePrinter::lineFont()
