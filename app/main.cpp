@@ -1,5 +1,8 @@
 #include "MainWindow.h"
+#include "MemoryTrim.h"
+#include "MemoryTrim.h"
 #include "Pictures.h"
+#include "ProgramStyle.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "SplashWindow.h"
@@ -30,6 +33,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     LogStartUpStep("application");
+    // The style chosen for this desktop (or by -style), with the program's standard pictures.
+    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Vokabo"));
     QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Vokabo"));
@@ -40,12 +45,16 @@ int main(int argc, char** argv)
 
     // The splash hands over to the main window; no window is open for a moment in between.
     QApplication::setQuitOnLastWindowClosed(false);
-    SplashWindow splash;
-    LogStartUpStepWhenIdle(&splash, "splash-idle");
-    splash.show();
+    // Gone once it has closed, with the window memory the X server shares with it.
+    auto* splash = new SplashWindow;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    // The splash and start-up's passing work leave freed memory behind.
+    QObject::connect(splash, &QObject::destroyed, &MemoryTrim::ReleaseFreedMemorySoon);
+    LogStartUpStepWhenIdle(splash, "splash-idle");
+    splash->show();
     LogStartUpStep("splash-shown");
     std::unique_ptr<MainWindow> window;
-    QObject::connect(&splash, &SplashWindow::timeUp, &app, [&] {
+    QObject::connect(splash, &SplashWindow::timeUp, &app, [&] {
         LogStartUpStep("tick");
         // The frameless splash shows no icon; the windows that do are made from here on.
         QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
@@ -54,7 +63,7 @@ int main(int argc, char** argv)
         prompter.setParent(window.get());
         QObject::connect(window.get(), &MainWindow::exited, &app, &QApplication::quit,
                          Qt::QueuedConnection);
-        splash.close();
+        splash->close();
         if (!window->load(commandLine.wordListPath)) {
             QApplication::exit(0);
             return;

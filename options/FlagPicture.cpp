@@ -1,9 +1,8 @@
 #include "FlagPicture.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -12,12 +11,13 @@ constexpr int kHeight = 20;
 
 QPixmap Render(const QString& svgPath, qreal ratio)
 {
-    QPixmap pixmap(QSize(kWidth, kHeight) * ratio);
+    // The SVG image plugin draws the whole flag into exactly this many pixels. It is loaded
+    // only when a flag is shown, so the program does not carry the SVG library from the start.
+    QImageReader reader(svgPath, "svg");
+    reader.setAutoDetectImageFormat(false);
+    reader.setScaledSize(QSize(kWidth, kHeight) * ratio);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(svgPath);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, kWidth, kHeight));
     return pixmap;
 }
 

@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "BakedPictures.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "SettingKeys.h"
@@ -56,7 +57,7 @@ void AboutBox::createControls()
 {
     m_imgOm = makeLabel(this, QStringLiteral("imgOm"));
     m_imgOm->setAlignment(Qt::AlignCenter);
-    m_imgOm->setPixmap(QIcon(QStringLiteral(":/pictures/about.svg")).pixmap(QSize(80, 80)));
+    m_imgOm->setPixmap(BakedPictures::pixmap(QStringLiteral("about"), QSize(80, 80)));
     Twips::place(m_imgOm, 240, 240, 1200, 1200);
 
     m_label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Vokabo"));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 
 namespace BakedPictures {
 
@@ -17,20 +18,28 @@ qreal screenRatio()
     return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
+// Read as PNG and nothing else: a reader left to guess the format loads every image-format
+// plugin on the system to ask each one first.
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 } // namespace
 
 QPixmap baked(const QString& name, const QSize& size)
 {
     const qreal ratio = screenRatio();
-    QPixmap picture;
     if (ratio != 1.0 && ratio != 2.0)
-        return picture;
-    const QString path = QStringLiteral(":/baked/%1_%2x%3%4.png")
-                             .arg(name)
-                             .arg(size.width())
-                             .arg(size.height())
-                             .arg(ratio == 2.0 ? QStringLiteral("@2x") : QString());
-    if (picture.load(path))
+        return {};
+    QPixmap picture = readPng(QStringLiteral(":/baked/%1_%2x%3%4.png")
+                                  .arg(name)
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(ratio == 2.0 ? QStringLiteral("@2x") : QString()));
+    if (!picture.isNull())
         picture.setDevicePixelRatio(ratio);
     return picture;
 }
@@ -43,14 +52,22 @@ QPixmap pixmap(const QString& name, const QSize& size)
 
 QIcon icon(const QString& name)
 {
-    // The @2x files are picked up by QIcon beside their 1x file where the screen needs them.
-    const QStringList files =
-        QDir(QStringLiteral(":/baked")).entryList({name + QStringLiteral("_*.png")}, QDir::Files);
+    // Each size, with its @2x drawing where the screen needs it, as QIcon::addFile would add.
+    const bool sharp = screenRatio() > 1.0;
+    // Listed once and matched by hand: a wildcard filter would compile a regular expression.
+    static const QStringList files = QDir(QStringLiteral(":/baked")).entryList(QDir::Files);
+    const QString prefix = name + u'_';
     QIcon icon;
     for (const QString& file : files) {
         // "vokabo_16x16.png" belongs to "vokabo", "vokabo_logo_400x64.png" does not.
-        if (!file.contains(u'@') && file.at(name.size() + 1).isDigit())
-            icon.addFile(QStringLiteral(":/baked/") + file);
+        if (!file.startsWith(prefix) || file.contains(u'@') || !file.endsWith(u".png") ||
+            !file.at(prefix.size()).isDigit())
+            continue;
+        const QString path = QStringLiteral(":/baked/") + file;
+        icon.addPixmap(readPng(path));
+        if (sharp)
+            icon.addPixmap(readPng(QString(path).replace(QStringLiteral(".png"),
+                                                         QStringLiteral("@2x.png"))));
     }
     return icon.isNull() ? QIcon(svgPath(name)) : icon;
 }

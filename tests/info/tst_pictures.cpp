@@ -40,6 +40,9 @@ private Q_SLOTS:
         QTest::newRow("about") << "about" << QSize(80, 80);
         QTest::newRow("secret") << "secret" << QSize(120, 96);
         QTest::newRow("vokabo") << "vokabo" << QSize(256, 256);
+        for (const char* name : {"msg_information", "msg_question", "msg_warning", "msg_critical"})
+            QTest::newRow(name) << QString::fromLatin1(name) << QSize(32, 32);
+        QTest::newRow("menu_more") << "menu_more" << QSize(16, 16);
     }
     void pictureIsEmbeddedAndDrawn()
     {

@@ -124,6 +124,8 @@ private Q_SLOTS:
     void okStoresInOrder();
     void flags_data();
     void flags();
+    void flagsDrawnPixelExact_data();
+    void flagsDrawnPixelExact();
     void cancelChangesNothing_data();
     void cancelChangesNothing();
     void fontSizesRoundHalfToEven_data();
@@ -381,6 +383,39 @@ void OptionsDialogTest::flags()
         QCOMPARE(f.prompter.messages[0].flags, 0x40);
     }
     QCOMPARE(f.settings.uiLanguage, ui);
+}
+
+void OptionsDialogTest::flagsDrawnPixelExact_data()
+{
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QPoint>("inField");
+    QTest::addColumn<QColor>("field");
+    QTest::addColumn<QColor>("cross");
+    QTest::newRow("United Kingdom") << 0 << QPoint(6, 1) << QColor(0x012169) << QColor(0xC8102E);
+    QTest::newRow("Sweden") << 1 << QPoint(3, 3) << QColor(0x006AA7) << QColor(0xFECC00);
+    QTest::newRow("Finland") << 2 << QPoint(3, 3) << QColor(0xFFFFFF) << QColor(0x002F6C);
+}
+
+void OptionsDialogTest::flagsDrawnPixelExact()
+{
+    QFETCH(int, flag);
+    QFETCH(QPoint, inField);
+    QFETCH(QColor, field);
+    QFETCH(QColor, cross);
+    Fixture f(QStringLiteral("sve"));
+    auto dialog = f.open();
+    const auto* picture = Child<QLabel>(dialog.get(), QStringLiteral("imgPSprak%1").arg(flag));
+    const QImage image = picture->pixmap().toImage();
+    // The whole flag fills the 32 x 20 picture, its black edge included.
+    const qreal ratio = picture->devicePixelRatioF();
+    QCOMPARE(image.size(), QSize(32, 20) * ratio);
+    const auto at = [&](int x, int y) {
+        return image.pixelColor(int(x * ratio), int(y * ratio)).rgb();
+    };
+    QCOMPARE(at(0, 0), QColor(Qt::black).rgb());
+    QCOMPARE(at(31, 19), QColor(Qt::black).rgb());
+    QCOMPARE(at(inField.x(), inField.y()), field.rgb());
+    QCOMPARE(at(12, 10), cross.rgb());
 }
 
 void OptionsDialogTest::cancelChangesNothing_data()
