@@ -5,15 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 QPrinterLinePrinter::QPrinterLinePrinter(const QString& documentName, const QString& pdfPath)
 {
     if (pdfPath.isEmpty()) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_printer->setDocName(documentName);
+        m_printer = SystemPrinters::openPrinter(documentName);
         m_device = m_printer.get();
+        if (!m_device)
+            return;
     } else {
         m_pdf = std::make_unique<QPdfWriter>(pdfPath);
         m_pdf->setTitle(documentName);
@@ -92,8 +92,7 @@ bool QPrinterLinePrinter::endDoc()
     m_ended = true;
     if (m_painter.isActive() && !m_painter.end())
         m_ok = false;
-    if (m_printer && (m_printer->printerState() == QPrinter::Error ||
-                      m_printer->printerState() == QPrinter::Aborted))
+    if (SystemPrinters::failed(m_printer.get()))
         m_ok = false;
     return m_ok;
 }
@@ -121,7 +120,7 @@ bool printServerReachable()
 
 bool QPrinterLinePrinterFactory::hasPrinter() const
 {
-    return printServerReachable() && !QPrinterInfo::availablePrinters().isEmpty();
+    return printServerReachable() && SystemPrinters::hasPrinter();
 }
 
 std::unique_ptr<LinePrinter> QPrinterLinePrinterFactory::openPrinter(const QString& documentName)

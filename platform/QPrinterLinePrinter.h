@@ -2,10 +2,11 @@
 
 #include "LinePrinter.h"
 
+#include "SystemPrinters.h"
+
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 #include <memory>
 
@@ -29,8 +30,8 @@ public:
 private:
     void drawRow(const QString& row);
 
-    std::unique_ptr<QPrinter> m_printer; // the default printer, or
-    std::unique_ptr<QPdfWriter> m_pdf;   // a PDF file, written without the printer plugin
+    SystemPrinters::Printer m_printer; // the default printer, or
+    std::unique_ptr<QPdfWriter> m_pdf; // a PDF file, written without the printer plugin
     QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;
     bool m_ok = false;
@@ -40,7 +41,8 @@ private:
     qreal m_ascent = 0;
 };
 
-// The real printers: QPrinter on the default printer, or a PDF in the documents folder.
+// The real printers: QPrinter on the default printer (through the printer module), or a PDF in
+// the documents folder.
 class QPrinterLinePrinterFactory : public LinePrinterFactory
 {
 public:

@@ -30,6 +30,12 @@ for size in 16 22 24 32 48 64 128 256; do
     [ "$width" = "$size" ] && [ "$height" = "$size" ] || fail "the ${size} icon is ${width}x${height}"
 done
 [ -x "$prefix/bin/vokabo" ] || fail "the program is not executable"
+# The printer module, loaded from the library folder beside bin/ when printing on a printer.
+module=$(find "$prefix" -path '*/vokabo/libvokabo_printer.so' | head -n 1)
+[ -n "$module" ] || fail "the printer module was not installed"
+case "$module" in "$prefix"/lib*/vokabo/libvokabo_printer.so) ;; *) fail "the printer module is in $module";; esac
+! ldd "$module" | grep -q 'not found' || fail "the printer module misses a library"
+ldd "$prefix/bin/vokabo" | grep -q PrintSupport && fail "the program links the print support library"
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desktop entry is not valid"
 grep -q '^Exec=vokabo %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not pass a file"
