@@ -4,6 +4,12 @@
 
 #include <QWidget>
 
+namespace {
+
+constexpr int kMessageBoxIconSize = 32;
+
+} // namespace
+
 ProgramStyle::ProgramStyle(const QString& baseKey) : QProxyStyle(baseKey) {}
 
 QString ProgramStyle::pictureFor(StandardPixmap standardIcon)
@@ -34,4 +40,14 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
     if (found == m_icons.constEnd())
         found = m_icons.insert(standardIcon, Pictures::icon(picture));
     return *found;
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const
+{
+    // The message-box icons are drawn for 32 pixels, and shown at that size on every screen
+    // (sharp from their 64-pixel drawing where a pixel is two), as Qt's own were.
+    if (metric == PM_MessageBoxIconSize)
+        return kMessageBoxIconSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
 }

@@ -17,6 +17,8 @@ public:
 
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
 
     // The program's picture for a standard icon; empty when the base style's is used.
     static QString pictureFor(StandardPixmap standardIcon);

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 #include "MemoryTrim.h"
-#include "MemoryTrim.h"
 #include "Pictures.h"
 #include "ProgramStyle.h"
 #include "ProgramSettings.h"
@@ -45,9 +44,9 @@ int main(int argc, char** argv)
 
     // The splash hands over to the main window; no window is open for a moment in between.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Gone once it has closed, with the window memory the X server shares with it.
+    // Deleted once it has handed over, with the window memory the X server shares with it. Closed
+    // early by the user, it only hides, and its timer still brings up the main window.
     auto* splash = new SplashWindow;
-    splash->setAttribute(Qt::WA_DeleteOnClose);
     // The splash and start-up's passing work leave freed memory behind.
     QObject::connect(splash, &QObject::destroyed, &MemoryTrim::ReleaseFreedMemorySoon);
     LogStartUpStepWhenIdle(splash, "splash-idle");
@@ -64,6 +63,7 @@ int main(int argc, char** argv)
         QObject::connect(window.get(), &MainWindow::exited, &app, &QApplication::quit,
                          Qt::QueuedConnection);
         splash->close();
+        splash->deleteLater();
         if (!window->load(commandLine.wordListPath)) {
             QApplication::exit(0);
             return;

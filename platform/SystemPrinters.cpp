@@ -15,6 +15,8 @@ namespace {
 
 struct Module
 {
+    // Kept loaded for the rest of the session, as the devices it makes live in its code.
+    QLibrary* library = nullptr;
     bool loaded = false;
     PrinterModuleApi::HasPrinter hasPrinter = nullptr;
     PrinterModuleApi::OpenPrinter openPrinter = nullptr;
@@ -51,7 +53,6 @@ bool load(const QString& directory)
     const QString folder = directory.isEmpty()
                                ? moduleDirectory(QCoreApplication::applicationDirPath())
                                : directory;
-    // Kept loaded for the rest of the session, as the devices it makes live in its code.
     auto* library = new QLibrary(QDir(folder).filePath(QStringLiteral("libvokabo_printer.so")));
     if (!library->load()) {
         qCWarning(lcPrinters) << "no printer module:" << library->errorString();
@@ -73,8 +74,10 @@ bool load(const QString& directory)
         library->unload();
         delete library;
         module = Module();
+        return false;
     }
-    return module.loaded;
+    module.library = library;
+    return true;
 }
 
 bool hasPrinter()

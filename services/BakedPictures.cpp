@@ -1,6 +1,6 @@
 #include "BakedPictures.h"
 
-#include <QDir>
+#include <QDirIterator>
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -54,8 +54,13 @@ QIcon icon(const QString& name)
 {
     // Each size, with its @2x drawing where the screen needs it, as QIcon::addFile would add.
     const bool sharp = screenRatio() > 1.0;
-    // Listed once and matched by hand: a wildcard filter would compile a regular expression.
-    static const QStringList files = QDir(QStringLiteral(":/baked")).entryList(QDir::Files);
+    // Listed once and matched by hand: a name filter would build a regular expression.
+    static const QStringList files = [] {
+        QStringList names;
+        for (QDirIterator it(QStringLiteral(":/baked"), QDir::Files); it.hasNext();)
+            names.append(it.nextFileInfo().fileName());
+        return names;
+    }();
     const QString prefix = name + u'_';
     QIcon icon;
     for (const QString& file : files) {

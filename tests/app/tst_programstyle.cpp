@@ -20,10 +20,14 @@ QImage Baked(const QString& file)
 } // namespace
 
 // Message boxes and the menu bar show the program's own pictures, read without the image
-// plugins that Qt's built-in copies would load.
+// plugins that Qt's built-in copies would load. On a screen where a pixel is two, the demanding
+// case: the pictures must come out sharp at their size, not stretched.
 class ProgramStyleTest : public QObject
 {
     Q_OBJECT
+
+public:
+    static void initMain() { qputenv("QT_SCALE_FACTOR", "2"); }
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(new ProgramStyle(QStringLiteral("Fusion"))); }
@@ -61,11 +65,14 @@ private Q_SLOTS:
     {
         QFETCH(QMessageBox::Icon, icon);
         QFETCH(QString, picture);
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
         QMessageBox box;
         box.setIcon(icon);
+        // 32 pixels wide as Qt's own icons were, drawn from the 64-pixel picture.
+        QCOMPARE(box.iconPixmap().deviceIndependentSize(), QSizeF(32, 32));
         const QImage shown = box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage ours =
-            Baked(picture + QStringLiteral("_32x32.png")).convertToFormat(QImage::Format_ARGB32);
+        const QImage ours = Baked(picture + QStringLiteral("_32x32@2x.png"))
+                                .convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!ours.isNull());
         QCOMPARE(shown, ours);
     }
@@ -77,7 +84,7 @@ private Q_SLOTS:
                                  .pixmap(QSize(16, 16))
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(shown, Baked(QStringLiteral("menu_more_16x16.png"))
+        QCOMPARE(shown, Baked(QStringLiteral("menu_more_16x16@2x.png"))
                             .convertToFormat(QImage::Format_ARGB32));
     }
 
