@@ -1,5 +1,6 @@
 #include "FakePrompter.h"
 #include "FileCommands.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
 
@@ -29,19 +30,6 @@ public:
     void restartQuiz() override { ++quizRestarts; }
 };
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 } // namespace
 
 class FileCommandsTest : public QObject
@@ -63,7 +51,7 @@ class FileCommandsTest : public QObject
         for (const QString& w : words)
             bytes += w.toLatin1() + "\r\n";
         const QString p = path(name);
-        writeBytes(p, bytes);
+        WriteBytes(p, bytes);
         return p;
     }
 
@@ -185,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(m_files->recentFiles[2], p);
         QCOMPARE(m_list.changed, 0);
         QCOMPARE(m_view.title, QStringLiteral("Vokabo - two.vkf"));
-        QCOMPARE(fileBytes(p), QByteArray("\r\n\r\n\r\nx\r\n\r\n"));
+        QCOMPARE(FileBytes(p), QByteArray("\r\n\r\n\r\nx\r\n\r\n"));
     }
 
     void missingRecentFileIsReportedAndKept()
@@ -239,7 +227,7 @@ private Q_SLOTS:
     void failedSaveKeepsTheOldFileAndSaysWhy()
     {
         const QString p = makeList("old.vkf", {QStringLiteral("a"), QStringLiteral("b")});
-        const QByteArray before = fileBytes(p);
+        const QByteArray before = FileBytes(p);
         m_list.filePath = path("no-such-folder/new.vkf");
         m_list[0].learned = QStringLiteral("new");
         m_list.changed = 1;
@@ -256,7 +244,7 @@ private Q_SLOTS:
         QVERIFY(!m_files->SaveAs());
         QCOMPARE(m_list.filePath, p);
         QCOMPARE(m_list.changed, 1);
-        QCOMPARE(fileBytes(p), before);
+        QCOMPARE(FileBytes(p), before);
         QCOMPARE(m_files->recentFiles[0], QString());
     }
 

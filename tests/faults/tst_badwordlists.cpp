@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 
 #include <QDir>
@@ -22,13 +23,6 @@ template <size_t N> QByteArray bytesOf(const char (&literal)[N])
 }
 
 const QByteArray kGood = "Kapitel 3\r\nEngelska\r\nSvenska\r\ndog\r\nhund\r\ncat\r\nkatt\r\n";
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Writes a big file a piece at a time: the head, then the filler to the size, then the tail.
 void writeLarge(const QString& path, const QByteArray& head, qint64 size, char filler,
@@ -119,10 +113,10 @@ void BadWordListsTest::openingABrokenFile()
     TestSettings settings("sv_SE.UTF-8");
     const QDir dir(settings.folder());
     const QString goodPath = dir.filePath(QStringLiteral("good.vkf"));
-    writeBytes(goodPath, kGood);
+    WriteBytes(goodPath, kGood);
     QString path = dir.filePath(QStringLiteral("broken.vkf"));
     if (kind == u"file") {
-        writeBytes(path, bytes);
+        WriteBytes(path, bytes);
     } else if (kind == u"huge heading") {
         writeLarge(path, QByteArray(), 50 << 20, 'x', "\r\nTyska\r\nSvenska\r\n");
     } else if (kind == u"huge tail") {

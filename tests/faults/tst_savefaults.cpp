@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
 
@@ -18,23 +19,6 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class SaveFaultsTest : public QObject
 {
@@ -68,8 +52,8 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile()
     TestSettings settings("sv_SE.UTF-8");
     const QDir dir(settings.folder());
     const QString oldPath = dir.filePath(QStringLiteral("old.vkf"));
-    writeBytes(oldPath, WordListFileBytes(FaultList('A')));
-    const QByteArray oldBytes = fileBytes(oldPath);
+    WriteBytes(oldPath, WordListFileBytes(FaultList('A')));
+    const QByteArray oldBytes = FileBytes(oldPath, "<no file>");
     QVERIFY(dir.mkdir(QStringLiteral("folder.vkf")));
     QCOMPARE(
         ::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.vkf"))).constData(), 0600), 0);
@@ -102,7 +86,7 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile()
     }
 
     QVERIFY(!saved);
-    QCOMPARE(fileBytes(oldPath), oldBytes);
+    QCOMPARE(FileBytes(oldPath, "<no file>"), oldBytes);
     QCOMPARE(list.filePath, oldPath);
     QCOMPARE(list.changed, 1);
     QCOMPARE(list[99].learned, typed[99].learned);
@@ -125,7 +109,7 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
     const QString path = dir.filePath(QStringLiteral("list.vkf"));
     const QByteArray a = WordListFileBytes(FaultList('A'));
     const QByteArray b = WordListFileBytes(FaultList('B'));
-    writeBytes(path, a);
+    WriteBytes(path, a);
     const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/fault_helper");
 
     // Kills spread over about four saves, however fast this build and machine save.
@@ -151,7 +135,7 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
         QVERIFY(saver.waitForFinished(30000));
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
 
-        const QByteArray now = fileBytes(path);
+        const QByteArray now = FileBytes(path, "<no file>");
         QVERIFY2(now == a || now == b,
                  qPrintable(QStringLiteral("run %1: a file of %2 bytes that is "
                                            "neither list")

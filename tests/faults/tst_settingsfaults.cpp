@@ -9,6 +9,7 @@
 #include "ProgramSettings.h"
 #include "Settings.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "TextCodec.h"
 
@@ -25,13 +26,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray garbage(int size)
 {
@@ -94,9 +88,9 @@ void SettingsFaultsTest::brokenSettingsFileStartsWithDefaults()
     } else if (kind == u"pipe") {
         QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
     } else if (kind == u"big") {
-        writeBytes(ini, bytes + QByteArray(IniFile::kMaxFileBytes - bytes.size(), ';'));
+        WriteBytes(ini, bytes + QByteArray(IniFile::kMaxFileBytes - bytes.size(), ';'));
     } else {
-        writeBytes(ini, bytes);
+        WriteBytes(ini, bytes);
     }
 
     ProgramSettings program;
@@ -137,7 +131,7 @@ void SettingsFaultsTest::fullDiskKeepsTheOldSettings()
     QByteArray old = "[Files]\r\n";
     for (int i = 0; i < 200; ++i)
         old += "Entry" + QByteArray::number(i) + "=/home/learner/ord/lista.vkf\r\n";
-    writeBytes(settings.iniPath(), old);
+    WriteBytes(settings.iniPath(), old);
     {
         // Room for the old file but not for the new key at its end.
         const FileSizeLimit limit(rlim_t(old.size()));

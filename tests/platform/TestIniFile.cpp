@@ -1,26 +1,10 @@
 #include "IniFile.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class TestIniFile : public QObject
 {
@@ -157,7 +141,7 @@ void TestIniFile::missingFileGivesDefaultsAndFirstWriteCreatesIt()
     QCOMPARE(IniFile::read(deep, u"Options"_qs, u"Welcome"_qs, u"1"_qs), u"1"_qs);
     QVERIFY(!QFile::exists(deep));
     QVERIFY(IniFile::write(deep, u"Options"_qs, u"Welcome"_qs, u"0"_qs));
-    QCOMPARE(fileBytes(deep), QByteArray("[Options]\r\nWelcome=0\r\n"));
+    QCOMPARE(FileBytes(deep), QByteArray("[Options]\r\nWelcome=0\r\n"));
 }
 
 void TestIniFile::folderInPlaceOfTheFile()
@@ -172,9 +156,9 @@ void TestIniFile::unwritablePlaceLeavesNothingBehind()
 {
     // A parent that is a file fails for every user, root included.
     const QString blocker = QDir(m_settings->folder()).filePath(u"blocker"_qs);
-    writeBytes(blocker, "x");
+    WriteBytes(blocker, "x");
     QVERIFY(!IniFile::write(blocker + u"/Vokabo.ini"_qs, u"Options"_qs, u"Welcome"_qs, u"0"_qs));
-    QCOMPARE(fileBytes(blocker), QByteArray("x"));
+    QCOMPARE(FileBytes(blocker), QByteArray("x"));
     QCOMPARE(QDir(m_settings->folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList{u"blocker"_qs});
 }

@@ -1,4 +1,5 @@
 #include "../platform/TestDevices.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
 
@@ -45,19 +46,6 @@ Pairs pairsOf(const WordListFileContent& content)
     for (const auto& [learned, known] : content.pairs)
         out.append({learned, known});
     return out;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 WordList sampleList()
@@ -188,7 +176,7 @@ void TestWordListFile::roundTripKeepsEveryField()
     list.changed = 1;
     QVERIFY(!WriteWordListFile(list));
     QCOMPARE(list.changed, 0);
-    const QByteArray bytes = fileBytes(list.filePath);
+    const QByteArray bytes = FileBytes(list.filePath, "<no file>");
     QVERIFY2(bytes.startsWith(start), bytes.toHex().constData());
     QVERIFY(bytes.endsWith("\r\n"));
 
@@ -415,11 +403,11 @@ void TestWordListFile::saveReplacesTheFile()
 {
     WordList list = sampleList();
     list.filePath = pathOf(u"lista.gls"_qs);
-    writeBytes(list.filePath, QByteArray(5000, 'z'));
+    WriteBytes(list.filePath, QByteArray(5000, 'z'));
     list.changed = 1;
     QVERIFY(!WriteWordListFile(list));
     QCOMPARE(list.changed, 0);
-    QCOMPARE(fileBytes(list.filePath), WordListFileBytes(list));
+    QCOMPARE(FileBytes(list.filePath, "<no file>"), WordListFileBytes(list));
     QCOMPARE(QDir(m_settings->folder()).entryList(QDir::Files), QStringList{u"lista.gls"_qs});
 }
 
@@ -441,7 +429,7 @@ void TestWordListFile::failedSaveKeepsTheOldFile()
     QFETCH(QString, target);
     QFETCH(int, kind);
     const QByteArray old = pairsFile(2);
-    writeBytes(pathOf(u"old.vkf"_qs), old);
+    WriteBytes(pathOf(u"old.vkf"_qs), old);
     QVERIFY(QDir(m_settings->folder()).mkdir(u"folder.vkf"_qs));
     WordList list = sampleList();
     list.filePath = target.isEmpty() ? QString() : pathOf(target);
@@ -449,7 +437,7 @@ void TestWordListFile::failedSaveKeepsTheOldFile()
     const WordListFileError error = WriteWordListFile(list);
     QCOMPARE(int(error.kind), kind);
     QCOMPARE(list.changed, 1);
-    QCOMPARE(fileBytes(pathOf(u"old.vkf"_qs)), old);
+    QCOMPARE(FileBytes(pathOf(u"old.vkf"_qs), "<no file>"), old);
     QVERIFY(QFileInfo(pathOf(u"folder.vkf"_qs)).isDir());
     QCOMPARE(QDir(m_settings->folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              (QStringList{u"folder.vkf"_qs, u"old.vkf"_qs}));
@@ -464,7 +452,7 @@ void TestWordListFile::failedSaveInReadOnlyFolder()
     const QString folder = pathOf(u"locked"_qs);
     QVERIFY(QDir().mkdir(folder));
     const QString path = folder + u"/lista.vkf"_qs;
-    writeBytes(path, pairsFile(1));
+    WriteBytes(path, pairsFile(1));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     WordList list = sampleList();
     list.filePath = path;
@@ -473,7 +461,7 @@ void TestWordListFile::failedSaveInReadOnlyFolder()
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(error.kind, WordListFileError::CannotWrite);
     QCOMPARE(list.changed, 1);
-    QCOMPARE(fileBytes(path), pairsFile(1));
+    QCOMPARE(FileBytes(path, "<no file>"), pairsFile(1));
 }
 
 void TestWordListFile::deviceFailingMidwayIsReported()
