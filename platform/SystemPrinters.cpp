@@ -50,17 +50,16 @@ bool load(const QString& directory)
     Module& module = TheModule();
     if (module.loaded)
         return true;
-    const QString folder = directory.isEmpty()
-                               ? moduleDirectory(QCoreApplication::applicationDirPath())
-                               : directory;
+    const QString folder =
+        directory.isEmpty() ? moduleDirectory(QCoreApplication::applicationDirPath()) : directory;
     auto* library = new QLibrary(QDir(folder).filePath(QStringLiteral("libvokabo_printer.so")));
     if (!library->load()) {
         qCWarning(lcPrinters) << "no printer module:" << library->errorString();
         delete library;
         return false;
     }
-    module.hasPrinter =
-        reinterpret_cast<PrinterModuleApi::HasPrinter>(library->resolve(PrinterModuleApi::kHasPrinter));
+    module.hasPrinter = reinterpret_cast<PrinterModuleApi::HasPrinter>(
+        library->resolve(PrinterModuleApi::kHasPrinter));
     module.openPrinter = reinterpret_cast<PrinterModuleApi::OpenPrinter>(
         library->resolve(PrinterModuleApi::kOpenPrinter));
     module.printerFailed = reinterpret_cast<PrinterModuleApi::PrinterFailed>(

@@ -71,8 +71,8 @@ QIcon icon(const QString& name)
         const QString path = QStringLiteral(":/baked/") + file;
         icon.addPixmap(readPng(path));
         if (sharp)
-            icon.addPixmap(readPng(QString(path).replace(QStringLiteral(".png"),
-                                                         QStringLiteral("@2x.png"))));
+            icon.addPixmap(
+                readPng(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"))));
     }
     return icon.isNull() ? QIcon(svgPath(name)) : icon;
 }

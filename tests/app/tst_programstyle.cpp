@@ -71,8 +71,8 @@ private Q_SLOTS:
         // 32 pixels wide as Qt's own icons were, drawn from the 64-pixel picture.
         QCOMPARE(box.iconPixmap().deviceIndependentSize(), QSizeF(32, 32));
         const QImage shown = box.iconPixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage ours = Baked(picture + QStringLiteral("_32x32@2x.png"))
-                                .convertToFormat(QImage::Format_ARGB32);
+        const QImage ours =
+            Baked(picture + QStringLiteral("_32x32@2x.png")).convertToFormat(QImage::Format_ARGB32);
         QVERIFY(!ours.isNull());
         QCOMPARE(shown, ours);
     }
@@ -84,8 +84,9 @@ private Q_SLOTS:
                                  .pixmap(QSize(16, 16))
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(shown, Baked(QStringLiteral("menu_more_16x16@2x.png"))
-                            .convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(
+            shown,
+            Baked(QStringLiteral("menu_more_16x16@2x.png")).convertToFormat(QImage::Format_ARGB32));
     }
 
     // Everything else is the base style's own.
@@ -93,7 +94,9 @@ private Q_SLOTS:
     {
         std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         const auto image = [](QStyle* style) {
-            return style->standardIcon(QStyle::SP_DialogCloseButton).pixmap(QSize(16, 16)).toImage();
+            return style->standardIcon(QStyle::SP_DialogCloseButton)
+                .pixmap(QSize(16, 16))
+                .toImage();
         };
         QVERIFY(!image(fusion.get()).isNull());
         QCOMPARE(image(QApplication::style()), image(fusion.get()));
