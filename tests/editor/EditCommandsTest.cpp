@@ -1,9 +1,5 @@
 #include "EditCommands.h"
-#include "EditorPage.h"
-#include "FakePrompter.h"
-#include "ProgramSettings.h"
-#include "TestSettings.h"
-#include "WordList.h"
+#include "EditorPageFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,7 +42,7 @@ QClipboard* clipboard()
 
 } // namespace
 
-class EditCommandsTest : public QObject
+class EditCommandsTest : public EditorPageFixture
 {
     Q_OBJECT
 
@@ -71,36 +67,18 @@ private:
         widget->setFocus();
         QCOMPARE(QApplication::focusWidget(), widget);
     }
-
-    std::unique_ptr<TestSettings> m_testSettings;
-    std::unique_ptr<WordList> m_list;
-    ProgramSettings m_settings;
-    FakePrompter m_prompter;
-    std::unique_ptr<QWidget> m_window;
-    EditorPage* m_page = nullptr;
 };
 
 void EditCommandsTest::init()
 {
-    m_testSettings = std::make_unique<TestSettings>();
-    m_list = std::make_unique<WordList>();
-    m_prompter.clear();
-    m_window = std::make_unique<QWidget>();
-    m_window->resize(660, 380);
-    m_page = new EditorPage(*m_list, m_settings, m_prompter, m_window.get());
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(openPage());
     m_page->enter();
     clipboard()->clear();
 }
 
 void EditCommandsTest::cleanup()
 {
-    m_window.reset();
-    m_page = nullptr;
-    m_list.reset();
-    m_testSettings.reset();
+    closePage();
 }
 
 void EditCommandsTest::commandsOnAnEditorRow_data()

@@ -1,8 +1,4 @@
-#include "EditorPage.h"
-#include "FakePrompter.h"
-#include "ProgramSettings.h"
-#include "TestSettings.h"
-#include "WordList.h"
+#include "EditorPageFixture.h"
 #include "WordListFile.h"
 
 #include <QAbstractItemView>
@@ -34,7 +30,7 @@ void pressKey(Qt::Key key)
 
 } // namespace
 
-class EditorPageTest : public QObject
+class EditorPageTest : public EditorPageFixture
 {
     Q_OBJECT
 
@@ -78,35 +74,16 @@ private:
     // Fills slot i with "L<i>" and "K<i>" for the first n slots.
     void fillSlots(int n);
     void focusBox(const QString& name);
-
-    std::unique_ptr<TestSettings> m_testSettings;
-    std::unique_ptr<WordList> m_list;
-    ProgramSettings m_settings;
-    FakePrompter m_prompter;
-    std::unique_ptr<QWidget> m_window;
-    EditorPage* m_page = nullptr;
 };
 
 void EditorPageTest::init()
 {
-    m_testSettings = std::make_unique<TestSettings>();
-    m_list = std::make_unique<WordList>();
-    m_settings = ProgramSettings();
-    m_prompter.clear();
-    m_window = std::make_unique<QWidget>();
-    m_window->resize(660, 380);
-    m_page = new EditorPage(*m_list, m_settings, m_prompter, m_window.get());
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(openPage());
 }
 
 void EditorPageTest::cleanup()
 {
-    m_window.reset();
-    m_page = nullptr;
-    m_list.reset();
-    m_testSettings.reset();
+    closePage();
 }
 
 void EditorPageTest::fillSlots(int n)
