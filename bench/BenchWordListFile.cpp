@@ -1,26 +1,10 @@
+#include "BenchLists.h"
 #include "WordListFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-WordList fullList()
-{
-    WordList list;
-    list.heading = QStringLiteral("Kapitel 12: Verb och uttryck");
-    list.language1 = QStringLiteral("Tyska");
-    list.language2 = QStringLiteral("Svenska");
-    for (int i = 0; i < WordList::MaxWords; ++i) {
-        list[i].learned = QStringLiteral("das Mädchen %1").arg(i);
-        list[i].known = QStringLiteral("flickan nummer %1 på gården").arg(i);
-    }
-    return list;
-}
-
-} // namespace
 
 // Reading and writing a full list of 100 pairs, in memory and through a real file.
 class BenchWordListFile : public QObject
@@ -31,7 +15,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_list = fullList();
+        m_list = FullBenchList();
         m_bytes = WordListFileBytes(m_list);
         m_list.filePath = m_dir.filePath(QStringLiteral("full.vkf"));
         QVERIFY(!WriteWordListFile(m_list));
