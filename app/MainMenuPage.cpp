@@ -1,7 +1,7 @@
 #include "MainMenuPage.h"
 
+#include "BakedPictures.h"
 #include "CaptionFit.h"
-#include "Pictures.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -17,7 +17,7 @@ QToolButton* bigButton(QWidget* parent, const char* name, const QString& picture
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setIcon(Pictures::icon(picture));
+    button->setIcon(BakedPictures::icon(picture));
     button->setIconSize(QSize(56, 56));
     // The main window's client area holds the toolbar too; the page starts beneath it.
     Twips::place(button, left, 1800 - 735, 1335, 1335);
@@ -33,7 +33,7 @@ MainMenuPage::MainMenuPage(QWidget* parent) : QWidget(parent)
     imgVokabo = new QLabel(this);
     imgVokabo->setObjectName(QStringLiteral("imgVokabo"));
     imgVokabo->setGeometry(119, 4, 400, 64);
-    imgVokabo->setPixmap(Pictures::pixmap(QStringLiteral("vokabo_logo"), QSize(400, 64)));
+    imgVokabo->setPixmap(BakedPictures::pixmap(QStringLiteral("vokabo_logo"), QSize(400, 64)));
 
     oppna = bigButton(this, "oppna", QStringLiteral("big_open"), 2640);
     editera = bigButton(this, "editera", QStringLiteral("big_write"), 4080);
@@ -49,7 +49,7 @@ MainMenuPage::MainMenuPage(QWidget* parent) : QWidget(parent)
     imgReklam = new QLabel(this);
     imgReklam->setObjectName(QStringLiteral("imgReklam"));
     imgReklam->setGeometry(480, 223, 150, 56);
-    imgReklam->setPixmap(Pictures::pixmap(QStringLiteral("programtorget"), QSize(150, 56)));
+    imgReklam->setPixmap(BakedPictures::pixmap(QStringLiteral("programtorget"), QSize(150, 56)));
     imgReklam->setCursor(Qt::PointingHandCursor);
     imgReklam->installEventFilter(this);
     imgReklam->hide();

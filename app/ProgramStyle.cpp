@@ -1,6 +1,6 @@
 #include "ProgramStyle.h"
 
-#include "Pictures.h"
+#include "BakedPictures.h"
 
 #include <QWidget>
 
@@ -38,7 +38,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     auto found = m_icons.constFind(standardIcon);
     if (found == m_icons.constEnd())
-        found = m_icons.insert(standardIcon, Pictures::icon(picture));
+        found = m_icons.insert(standardIcon, BakedPictures::icon(picture));
     return *found;
 }
 

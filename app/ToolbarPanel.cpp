@@ -1,7 +1,7 @@
 #include "ToolbarPanel.h"
 
+#include "BakedPictures.h"
 #include "CaptionFit.h"
-#include "Pictures.h"
 #include "Twips.h"
 
 #include <QToolButton>
@@ -32,7 +32,7 @@ QToolButton* ToolbarPanel::addButton(const char* name, const QString& picture, i
     auto* button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setIcon(Pictures::icon(picture));
+    button->setIcon(BakedPictures::icon(picture));
     button->setIconSize(QSize(20, 20));
     button->setFocusPolicy(Qt::NoFocus);
     Twips::place(button, left, 60, width, 615);
@@ -62,8 +62,8 @@ void ToolbarPanel::SetCaptions()
 void ToolbarPanel::showRwPicture(int showRw)
 {
     // Colouring on: the next click turns it off, so the plain book shows.
-    cmdRattFel->setIcon(Pictures::icon(showRw == 0 ? QStringLiteral("visa_ratt")
-                                                   : QStringLiteral("visa_normal")));
-    cmdRattFel->setProperty("showRwPicture",
-                            showRw == 0 ? QStringLiteral("imgVisaRatt") : QStringLiteral("imgVisaNormal"));
+    cmdRattFel->setIcon(BakedPictures::icon(showRw == 0 ? QStringLiteral("visa_ratt")
+                                                        : QStringLiteral("visa_normal")));
+    cmdRattFel->setProperty("showRwPicture", showRw == 0 ? QStringLiteral("imgVisaRatt")
+                                                         : QStringLiteral("imgVisaNormal"));
 }

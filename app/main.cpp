@@ -1,8 +1,8 @@
+#include "BakedPictures.h"
 #include "MainWindow.h"
 #include "MemoryTrim.h"
-#include "Pictures.h"
-#include "ProgramStyle.h"
 #include "ProgramSettings.h"
+#include "ProgramStyle.h"
 #include "Prompter.h"
 #include "SplashWindow.h"
 #include "StartUp.h"
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     QObject::connect(splash, &SplashWindow::timeUp, &app, [&] {
         LogStartUpStep("tick");
         // The frameless splash shows no icon; the windows that do are made from here on.
-        QApplication::setWindowIcon(Pictures::icon(QStringLiteral("vokabo")));
+        QApplication::setWindowIcon(BakedPictures::icon(QStringLiteral("vokabo")));
         window = std::make_unique<MainWindow>(settings, prompter);
         LogStartUpStep("main-built");
         prompter.setParent(window.get());
