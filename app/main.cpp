@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Vokabo"));
     QApplication::setApplicationVersion(QStringLiteral(VOKABO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Vokabo"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vokabo.Vokabo"));
 
     ProgramSettings settings;
     PrepareInterfaceLanguage(settings);

@@ -92,8 +92,8 @@ void AboutBox::createControls()
                          QStringLiteral("Copyright © 1996 Vokabo-gruppen"));
     Twips::place(m_label2, 1710, 1200, 4050, 270);
 
-    m_label10 =
-        makeLabel(this, QStringLiteral("Label10"), QStringLiteral("E-Mail: vokabo@example.org"));
+    m_label10 = makeLabel(this, QStringLiteral("Label10"),
+                          QStringLiteral("E-Mail: vokabo@users.noreply.github.com"));
     m_label10->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Twips::place(m_label10, 1710, 1470, 4050, 270);
 

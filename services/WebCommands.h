@@ -6,9 +6,9 @@
 class Prompter;
 
 // The folder of the program's home page, without a closing "/".
-inline constexpr QStringView HomePageFolder = u"https://vokabo.example.org/vokabo";
+inline constexpr QStringView HomePageFolder = u"https://vokabo.github.io";
 // The list service's address, without a closing "/".
-inline constexpr QStringView ServiceAddress = u"https://vokabo.example.org/programtorget";
+inline constexpr QStringView ServiceAddress = u"https://vokabo.github.io/programtorget";
 
 // The home page for the interface language: "svenska.htm" or "suomi.htm" in the folder, or the
 // folder itself with a closing "/" for English.
