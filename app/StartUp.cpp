@@ -45,7 +45,7 @@ QString CommandLineHelp()
 {
     return QStringLiteral("Usage: vokabo [WORDLIST]\n"
                           "A vocabulary trainer: write word pairs, save them, drill them.\n\n"
-                          "  WORDLIST     a word list file (.vkf or .gls) to open at start\n"
-                          "  --help       show this help and exit\n"
-                          "  --version    show the version and exit\n");
+                          "  WORDLIST         a word list file (.vkf or .gls) to open at start\n"
+                          "  -h, --help       show this help and exit\n"
+                          "  -v, --version    show the version and exit\n");
 }

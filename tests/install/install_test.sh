@@ -15,12 +15,31 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "cmake --install failed"; }
 
-id=org.example.Vokabo
+id=io.github.vokabo.Vokabo
 for f in bin/vokabo share/vokabo/Vokabo.hlp share/applications/$id.desktop \
-    share/mime/packages/$id.xml share/metainfo/$id.metainfo.xml share/man/man1/vokabo.1 \
-    share/icons/hicolor/scalable/apps/$id.svg; do
+    share/mime/packages/$id.xml share/metainfo/$id.metainfo.xml \
+    share/icons/hicolor/scalable/apps/$id.svg share/doc/vokabo/copyright; do
     [ -f "$prefix/$f" ] || fail "$f was not installed"
 done
+# The manual pages and the changelog are compressed as Debian expects, and read back whole.
+for page in man1 sv/man1 fi/man1; do
+    gz="$prefix/share/man/$page/vokabo.1.gz"
+    [ -f "$gz" ] || fail "share/man/$page/vokabo.1.gz was not installed"
+    gzip -t "$gz" || fail "$page/vokabo.1.gz is not a whole gzip file"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page/vokabo.1: $warnings"
+done
+gzip -dc "$prefix/share/man/man1/vokabo.1.gz" | grep -q 'Count c' || fail "the manual page does not name the Count c button"
+changelog="$prefix/share/doc/vokabo/changelog.gz"
+[ -f "$changelog" ] || fail "the changelog was not installed"
+gzip -dc "$changelog" >"$work/changelog"
+head -n 1 "$work/changelog" | grep -q '^vokabo ([0-9.]*) unstable; urgency=medium$' || fail "the changelog has no Debian heading"
+grep -q '^ -- .* <.*>  [A-Z][a-z][a-z], [0-9][0-9] [A-Z][a-z][a-z] [0-9]\{4\} ' "$work/changelog" || fail "the changelog has no sign-off line"
+awk 'length > 80 { exit 1 }' "$work/changelog" || fail "a changelog line is longer than 80 columns"
+if command -v dpkg-parsechangelog >/dev/null; then
+    version=$(dpkg-parsechangelog -l "$work/changelog" -S Version) || fail "dpkg cannot read the changelog"
+    "$prefix/bin/vokabo" --version | grep -qx "Vokabo $version" || fail "the changelog's version $version is not the program's"
+fi
 for size in 16 22 24 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     [ -f "$png" ] || fail "no ${size}x${size} icon"
@@ -40,12 +59,15 @@ ldd "$prefix/bin/vokabo" | grep -q PrintSupport && fail "the program links the p
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desktop entry is not valid"
 grep -q '^Exec=vokabo %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not pass a file"
 grep -q '^Categories=Education;Languages;$' "$prefix/share/applications/$id.desktop" || fail "wrong categories"
+grep -q '^StartupWMClass=vokabo$' "$prefix/share/applications/$id.desktop" || fail "no StartupWMClass"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "the metadata is not valid"; }
 xmllint --noout "$prefix/share/mime/packages/$id.xml" || fail "the file-type XML is not well formed"
 grep -q 'pattern="\*.vkf"' "$prefix/share/mime/packages/$id.xml" || fail "no *.vkf file type"
 
 "$prefix/bin/vokabo" --version | grep -q '^Vokabo [0-9]' || fail "--version printed no version"
-"$prefix/bin/vokabo" --help | grep -q 'Usage: vokabo' || fail "--help printed no usage"
+"$prefix/bin/vokabo" --help >"$work/help.txt"
+grep -q 'Usage: vokabo' "$work/help.txt" || fail "--help printed no usage"
+grep -q -- '-h, --help' "$work/help.txt" && grep -q -- '-v, --version' "$work/help.txt" || fail "--help does not name -h and -v"
 
 # The installed program, its help file away from its executable: Help > Contents opens it.
 printf '[Options]\r\nWelcome=0\r\n' >"$work/config/Vokabo.ini"
