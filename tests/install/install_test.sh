@@ -60,7 +60,7 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "the desk
 grep -q '^Exec=vokabo %f$' "$prefix/share/applications/$id.desktop" || fail "the desktop entry does not pass a file"
 grep -q '^Categories=Education;Languages;$' "$prefix/share/applications/$id.desktop" || fail "wrong categories"
 grep -q '^StartupWMClass=vokabo$' "$prefix/share/applications/$id.desktop" || fail "no StartupWMClass"
-appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "the metadata is not valid"; }
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 || { cat "$work/as.log"; fail "the metadata is not valid"; }
 xmllint --noout "$prefix/share/mime/packages/$id.xml" || fail "the file-type XML is not well formed"
 grep -q 'pattern="\*.vkf"' "$prefix/share/mime/packages/$id.xml" || fail "no *.vkf file type"
 
