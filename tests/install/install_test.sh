@@ -35,7 +35,7 @@ changelog="$prefix/share/doc/vokabo/changelog.gz"
 gzip -dc "$changelog" >"$work/changelog"
 head -n 1 "$work/changelog" | grep -q '^vokabo ([0-9.]*) unstable; urgency=medium$' || fail "the changelog has no Debian heading"
 grep -q '^ -- .* <.*>  [A-Z][a-z][a-z], [0-9][0-9] [A-Z][a-z][a-z] [0-9]\{4\} ' "$work/changelog" || fail "the changelog has no sign-off line"
-awk 'length > 80 { exit 1 }' "$work/changelog" || fail "a changelog line is longer than 80 columns"
+awk '!/^ -- / && length > 80 { exit 1 }' "$work/changelog" || fail "a changelog item line is longer than 80 columns"
 if command -v dpkg-parsechangelog >/dev/null; then
     version=$(dpkg-parsechangelog -l "$work/changelog" -S Version) || fail "dpkg cannot read the changelog"
     "$prefix/bin/vokabo" --version | grep -qx "Vokabo $version" || fail "the changelog's version $version is not the program's"
