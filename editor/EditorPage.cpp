@@ -3,8 +3,8 @@
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
-#include "WordList.h"
 #include "WordBoxFit.h"
+#include "WordList.h"
 #include "WordListFile.h"
 
 #include <QApplication>

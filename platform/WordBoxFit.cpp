@@ -21,9 +21,8 @@ int FrameHeight(const QLineEdit* box, int height)
     QStyleOptionFrame option;
     option.initFrom(box);
     option.rect = QRect(0, 0, box->width(), height);
-    option.lineWidth = box->hasFrame()
-                           ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box)
-                           : 0;
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);

@@ -4,18 +4,18 @@
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
-#include "WordList.h"
 #include "WordBoxFit.h"
+#include "WordList.h"
 #include "WordListFile.h"
 
 #include <QAction>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -86,7 +86,6 @@ bool IsRightButton(QEvent* event)
 }
 
 } // namespace
-
 
 QuizPage::QuizPage(WordList& list, ProgramSettings& settings, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_list(list), m_settings(settings), m_prompter(prompter)
@@ -309,9 +308,8 @@ void QuizPage::updateAnswerNames()
 {
     for (int r = 0; r < Rows; ++r) {
         const QString question = slotOfRow(r).quizKnown;
-        const QString name = question.isEmpty()
-                                 ? tr("Svar %1").arg(m_list.pageStart + r + 1)
-                                 : tr("Svar på '%1'").arg(question);
+        const QString name = question.isEmpty() ? tr("Svar %1").arg(m_list.pageStart + r + 1)
+                                                : tr("Svar på '%1'").arg(question);
         m_answers[size_t(r)]->setAccessibleName(name);
     }
 }

@@ -56,14 +56,15 @@ void PageAccessTest::pagesNameEveryControl_data()
     // word 13, meaning 13, page, heading, answer to 'hund', answer in an empty row, right, wrong
     QTest::addColumn<QStringList>("names");
     QTest::newRow("sve") << QByteArray("sv_SE.UTF-8")
-                         << QStringList{"Ord 13", "Betydelse 13", "Sida", "Rubrik", "Svar på 'hund'",
-                                        "Svar 20", "Rätt", "Fel"};
+                         << QStringList{"Ord 13",         "Betydelse 13", "Sida", "Rubrik",
+                                        "Svar på 'hund'", "Svar 20",      "Rätt", "Fel"};
     QTest::newRow("eng") << QByteArray("en_GB.UTF-8")
-                         << QStringList{"Word 13", "Meaning 13", "Page", "Heading",
-                                        "Answer to 'hund'", "Answer 20", "Right", "Wrong"};
-    QTest::newRow("fin") << QByteArray("fi_FI.UTF-8")
-                         << QStringList{"Sana 13", "Merkitys 13", "Sivu", "Otsikko",
-                                        "Vastaus sanaan 'hund'", "Vastaus 20", "Oikein", "Väärin"};
+                         << QStringList{"Word 13",          "Meaning 13", "Page",  "Heading",
+                                        "Answer to 'hund'", "Answer 20",  "Right", "Wrong"};
+    QTest::newRow("fin")
+        << QByteArray("fi_FI.UTF-8")
+        << QStringList{"Sana 13",    "Merkitys 13", "Sivu",  "Otsikko", "Vastaus sanaan 'hund'",
+                       "Vastaus 20", "Oikein",      "Väärin"};
 }
 
 void PageAccessTest::pagesNameEveryControl()

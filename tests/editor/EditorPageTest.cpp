@@ -7,11 +7,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
-#include <QStyle>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
