@@ -120,7 +120,11 @@ void MainWindow::connectCommands()
     connect(t->cmdTranaOrd, &QToolButton::clicked, m->forhormeny, &QAction::trigger);
     connect(t->cmdHelp, &QToolButton::clicked, m->inihelp, &QAction::trigger);
     connect(t->cmdAntalratt, &QToolButton::clicked, this, [this] { CountCorrect(m_list, m_prompter); });
-    connect(t->cmdRattFel, &QToolButton::clicked, this, [this] { m_quiz->ToggleShowRw(); });
+    // Toggled, not clicked: a screen reader's toggle and the F7 key reach it the same way.
+    connect(t->cmdRattFel, &QToolButton::toggled, this, [this](bool on) {
+        if (on != (m_settings.showRw != 0))
+            m_quiz->ToggleShowRw();
+    });
     connect(t->cmdHuvudmenyn, &QToolButton::clicked, this, &MainWindow::ShowMainMenu);
     connect(p->oppna, &QToolButton::clicked, m->openfile, &QAction::trigger);
     connect(p->editera, &QToolButton::clicked, m->editmeny, &QAction::trigger);

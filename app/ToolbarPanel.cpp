@@ -4,7 +4,22 @@
 #include "CaptionFit.h"
 #include "Twips.h"
 
+#include <QKeySequence>
+#include <QSignalBlocker>
 #include <QToolButton>
+
+namespace {
+
+// Keys of the quiz tools, which are toolbar buttons with no menu item of their own.
+constexpr auto kShowRwKey = Qt::Key_F7;
+constexpr auto kCountKey = Qt::Key_F8;
+
+QString KeyName(Qt::Key key)
+{
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+} // namespace
 
 ToolbarPanel::ToolbarPanel(QWidget* parent) : QFrame(parent)
 {
@@ -24,6 +39,11 @@ ToolbarPanel::ToolbarPanel(QWidget* parent) : QFrame(parent)
     cmdAntalratt = addButton("cmdAntalratt", QStringLiteral("tb_count"), 6480, 855);
     cmdRattFel = addButton("cmdRattFel", QStringLiteral("visa_ratt"), 7320, 855);
     cmdHuvudmenyn = addButton("cmdHuvudmenyn", QStringLiteral("tb_mainmenu"), 8280, 975);
+    // The quiz's tools and the way back have no menu item, so Tab reaches them.
+    for (QToolButton* b : {cmdAntalratt, cmdRattFel, cmdHuvudmenyn})
+        b->setFocusPolicy(Qt::TabFocus);
+    // On while the answers are coloured; the picture still shows what the next press brings.
+    cmdRattFel->setCheckable(true);
     SetCaptions();
 }
 
@@ -51,8 +71,21 @@ void ToolbarPanel::SetCaptions()
     cmdAntalratt->setText(tr("Antal rätt"));
     cmdRattFel->setText(tr("Rätt/fel"));
     cmdHuvudmenyn->setText(tr("Huvudmeny"));
-    for (QToolButton* b : findChildren<QToolButton*>())
-        b->setToolTip(b->text());
+    cmdNytt->setToolTip(tr("Börja på en ny, tom ordlista"));
+    cmdOppna->setToolTip(tr("Öppna en sparad ordlista"));
+    cmdSpara->setToolTip(tr("Spara ordlistan"));
+    cmdSkrivUt->setToolTip(tr("Skriv ut ordlistan"));
+    cmdSkrivOrd->setToolTip(tr("Skriv in och ändra orden i listan"));
+    cmdTranaOrd->setToolTip(tr("Bli förhörd på orden i listan"));
+    cmdHelp->setToolTip(tr("Visa hjälpen"));
+    cmdAntalratt->setToolTip(tr("Räkna hur många svar som är rätt (%1)").arg(KeyName(kCountKey)));
+    cmdRattFel->setToolTip(tr("Visa rätta svar i grönt och fel svar i rött, eller sluta visa "
+                              "dem (%1)")
+                               .arg(KeyName(kShowRwKey)));
+    cmdHuvudmenyn->setToolTip(tr("Tillbaka till huvudmenyn"));
+    // After the captions: setText clears a button's shortcut.
+    cmdAntalratt->setShortcut(QKeySequence(kCountKey));
+    cmdRattFel->setShortcut(QKeySequence(kShowRwKey));
     QList<QAbstractButton*> buttons;
     for (QToolButton* b : findChildren<QToolButton*>())
         buttons.append(b);
@@ -64,6 +97,8 @@ void ToolbarPanel::showRwPicture(int showRw)
     // Colouring on: the next click turns it off, so the plain book shows.
     cmdRattFel->setIcon(BakedPictures::icon(showRw == 0 ? QStringLiteral("visa_ratt")
                                                         : QStringLiteral("visa_normal")));
+    const QSignalBlocker quiet(cmdRattFel);
+    cmdRattFel->setChecked(showRw != 0);
     cmdRattFel->setProperty("showRwPicture", showRw == 0 ? QStringLiteral("imgVisaRatt")
                                                          : QStringLiteral("imgVisaNormal"));
 }

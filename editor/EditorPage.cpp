@@ -3,9 +3,11 @@
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
+#include "WordBoxFit.h"
 #include "WordList.h"
 #include "WordListFile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -85,6 +87,13 @@ void EditorPage::createControls()
     // Reachable with Tab for paging by keyboard, but a click does not take the focus from a row.
     m_edvisare->setFocusPolicy(Qt::TabFocus);
 
+    m_rubrik->setAccessibleName(tr("Rubrik"));
+    // A combo box is always read out as its current text; its text part carries the name.
+    m_lang1->lineEdit()->setAccessibleName(tr("Ordens språk"));
+    m_lang2->lineEdit()->setAccessibleName(tr("Betydelsernas språk"));
+    m_edvisare->setAccessibleName(tr("Sida"));
+    updateRowNames();
+
     connect(m_rubrik, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_list.heading = text;
         m_list.changed = 1;
@@ -103,6 +112,7 @@ void EditorPage::createControls()
     const auto languageChanged = [this](QComboBox* box, QString WordList::*field) {
         m_list.*field = box->currentText();
         m_list.changed = 1;
+        updateRowNames();
     };
     // Picking an entry counts as a change even when it holds the text already shown.
     connect(m_lang1, &QComboBox::editTextChanged, this,
@@ -152,6 +162,9 @@ void EditorPage::enter()
     m_edvisare->setMaximum(LastPage);
     m_edvisare->setValue(0);
     ApplyColumnFonts();
+    // Focus left on the page being hidden would move on to lang1 with its whole text selected.
+    if (!isAncestorOf(QApplication::focusWidget()))
+        focusFirstRow();
 }
 
 void EditorPage::leave()
@@ -171,6 +184,21 @@ void EditorPage::ShowEditorPage()
     for (int r = 0; r < Rows; ++r)
         m_known[size_t(r)]->setText(m_list[slotOfRow(r)].known);
     m_list.changed = changed;
+    updateRowNames();
+}
+
+void EditorPage::updateRowNames()
+{
+    const auto name = [](const QString& role, const QString& language) {
+        return language.isEmpty() ? role : role + QStringLiteral(", ") + language;
+    };
+    const QString language1 = m_lang1->currentText();
+    const QString language2 = m_lang2->currentText();
+    for (int r = 0; r < Rows; ++r) {
+        const int number = slotOfRow(r) + 1;
+        m_learned[size_t(r)]->setAccessibleName(name(tr("Ord %1").arg(number), language1));
+        m_known[size_t(r)]->setAccessibleName(name(tr("Betydelse %1").arg(number), language2));
+    }
 }
 
 void EditorPage::EditorPageDown()
@@ -216,6 +244,17 @@ void EditorPage::ApplyColumnFonts()
         apply(m_learned[size_t(r)], m_settings.font1Name, m_settings.font1Size);
         apply(m_known[size_t(r)], m_settings.font2Name, m_settings.font2Size);
     }
+    fitRowHeights();
+}
+
+void EditorPage::fitRowHeights()
+{
+    const int height = Twips::toPixels(kRowHeight);
+    const int pitch = Twips::toPixels(kRowPitch);
+    for (int r = 0; r < Rows; ++r) {
+        WordBoxFit::FitBox(m_learned[size_t(r)], height, pitch);
+        WordBoxFit::FitBox(m_known[size_t(r)], height, pitch);
+    }
 }
 
 void EditorPage::resetWordBoxFonts()
@@ -229,6 +268,7 @@ void EditorPage::resetWordBoxFonts()
             box->resize(size);
         }
     }
+    fitRowHeights();
 }
 
 void EditorPage::showHeader()

@@ -62,6 +62,9 @@ private:
     void columnKeyPressed(int column, int row, int key);
     QLineEdit* rowBox(int column, int row) const;
     int slotOfRow(int row) const;
+    // Names each row box after its slot, its column's language and its role.
+    void updateRowNames();
+    void fitRowHeights();
 
     WordList& m_list;
     ProgramSettings& m_settings;

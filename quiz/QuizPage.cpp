@@ -1,15 +1,21 @@
 #include "QuizPage.h"
 
+#include "AnswerColours.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "Twips.h"
+#include "WordBoxFit.h"
 #include "WordList.h"
 #include "WordListFile.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -50,15 +56,36 @@ QLabel* MakeLabel(QWidget* parent, const QString& name)
     return label;
 }
 
+// A tick or a cross, so an answer's mark does not depend on telling green from red.
+QIcon MarkIcon(bool right, const QColor& colour)
+{
+    constexpr int kSize = 16;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath path;
+    if (right) {
+        path.moveTo(3, 8.5);
+        path.lineTo(6.5, 12);
+        path.lineTo(13, 4);
+    } else {
+        path.moveTo(4, 4);
+        path.lineTo(12, 12);
+        path.moveTo(12, 4);
+        path.lineTo(4, 12);
+    }
+    painter.drawPath(path);
+    return QIcon(pixmap);
+}
+
 bool IsRightButton(QEvent* event)
 {
     return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
 }
 
 } // namespace
-
-const QColor QuizPage::RightColour = QColor(0, 128, 0);
-const QColor QuizPage::WrongColour = QColor(192, 0, 0);
 
 QuizPage::QuizPage(WordList& list, ProgramSettings& settings, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_list(list), m_settings(settings), m_prompter(prompter)
@@ -98,6 +125,11 @@ void QuizPage::createControls()
         answer->setContextMenuPolicy(Qt::PreventContextMenu);
         answer->installEventFilter(this);
         connect(answer, &QLineEdit::textChanged, this, [this, r] { answerChanged(r); });
+        question->setBuddy(answer);
+        QAction* mark = answer->addAction(QIcon(), QLineEdit::TrailingPosition);
+        mark->setObjectName(QStringLiteral("mark%1").arg(r));
+        mark->setVisible(false);
+        m_marks[size_t(r)] = mark;
         m_answers[size_t(r)] = answer;
     }
 
@@ -106,7 +138,9 @@ void QuizPage::createControls()
     m_scroll->setRange(0, 0);
     m_scroll->setSingleStep(10);
     m_scroll->setPageStep(10);
+    m_scroll->setAccessibleName(tr("Sida"));
     connect(m_scroll, &QScrollBar::valueChanged, this, &QuizPage::scrollValueChanged);
+    updateAnswerNames();
 }
 
 void QuizPage::placeControls()
@@ -189,6 +223,7 @@ void QuizPage::ShowQuizPage()
 {
     for (int r = 0; r < Rows; ++r)
         m_questions[size_t(r)]->setText(slotOfRow(r).quizKnown);
+    updateAnswerNames();
     for (int r = 0; r < Rows; ++r)
         setAnswerText(r, slotOfRow(r).answer);
     if (m_settings.showRw == -1) {
@@ -213,9 +248,11 @@ void QuizPage::answerChanged(int r)
     const QString text = box->text();
     WordSlot& slot = slotOfRow(r);
     slot.answer = text;
-    setAnswerColour(r, normalColour());
+    // Normal, then marked when colouring is on; only the end state is ever painted.
     if (m_settings.showRw == -1)
         MarkAnswer(r);
+    else
+        showNormal(r);
     const bool asksForWord = text.startsWith(kRevealMark) || text.endsWith(kRevealMark);
     if (asksForWord && text != slot.quizLearned && !m_revealing) {
         m_revealing = true;
@@ -226,13 +263,55 @@ void QuizPage::answerChanged(int r)
 
 void QuizPage::MarkAnswer(int r)
 {
-    const bool right = m_answers[size_t(r)]->text() == slotOfRow(r).quizLearned;
-    setAnswerColour(r, right ? RightColour : WrongColour);
+    QLineEdit* box = m_answers[size_t(r)];
+    const bool right = box->text() == slotOfRow(r).quizLearned;
+    const QColor base = box->palette().color(QPalette::Base);
+    const QColor colour = right ? AnswerColours::Right(base) : AnswerColours::Wrong(base);
+    setAnswerColour(r, colour);
+    showMark(r, right ? Mark::Right : Mark::Wrong, colour);
 }
 
 QColor QuizPage::normalColour() const
 {
     return palette().color(QPalette::WindowText);
+}
+
+void QuizPage::showNormal(int r)
+{
+    setAnswerColour(r, normalColour());
+    showMark(r, Mark::None, QColor());
+}
+
+void QuizPage::showMark(int r, Mark mark, const QColor& colour)
+{
+    QAction* action = m_marks[size_t(r)];
+    QLineEdit* box = m_answers[size_t(r)];
+    if (mark == Mark::None) {
+        action->setVisible(false);
+        box->setAccessibleDescription(QString());
+        m_shownMarks[size_t(r)] = Mark::None;
+        return;
+    }
+    // Re-drawn only when it changes: marking runs at every keystroke.
+    if (m_shownMarks[size_t(r)] != mark || m_markColours[size_t(r)] != colour) {
+        action->setIcon(MarkIcon(mark == Mark::Right, colour));
+        m_markColours[size_t(r)] = colour;
+    }
+    const QString meaning = mark == Mark::Right ? tr("Rätt") : tr("Fel");
+    action->setText(meaning);
+    box->setAccessibleDescription(meaning);
+    action->setVisible(true);
+    m_shownMarks[size_t(r)] = mark;
+}
+
+void QuizPage::updateAnswerNames()
+{
+    for (int r = 0; r < Rows; ++r) {
+        const QString question = slotOfRow(r).quizKnown;
+        const QString name = question.isEmpty() ? tr("Svar %1").arg(m_list.pageStart + r + 1)
+                                                : tr("Svar på '%1'").arg(question);
+        m_answers[size_t(r)]->setAccessibleName(name);
+    }
 }
 
 void QuizPage::setAnswerColour(int r, const QColor& colour)
@@ -287,7 +366,7 @@ void QuizPage::ToggleShowRw()
 {
     m_settings.showRw = m_settings.showRw == 0 ? -1 : 0;
     for (int r = 0; r < Rows; ++r)
-        setAnswerColour(r, normalColour());
+        showNormal(r);
     ShowQuizPage();
     Q_EMIT showRwChanged(m_settings.showRw);
 }
@@ -297,6 +376,16 @@ void QuizPage::ApplyColumnFonts()
     for (int r = 0; r < Rows; ++r) {
         SetFont(m_answers[size_t(r)], m_settings.font1Name, m_settings.font1Size);
         SetFont(m_questions[size_t(r)], m_settings.font2Name, m_settings.font2Size);
+    }
+    fitRowHeights();
+}
+
+void QuizPage::fitRowHeights()
+{
+    const int pitch = Twips::toPixels(kRowStep);
+    for (int r = 0; r < Rows; ++r) {
+        WordBoxFit::FitLabel(m_questions[size_t(r)], Twips::toPixels(kQuestionHeight), pitch);
+        WordBoxFit::FitBox(m_answers[size_t(r)], Twips::toPixels(kAnswerHeight), pitch);
     }
 }
 
@@ -311,6 +400,7 @@ void QuizPage::resetWordBoxFonts()
         SetFont(answer, DesignFontName(), kDesignFontSize);
         Twips::place(answer, kAnswerLeft, top, kBoxWidth, kAnswerHeight);
     }
+    fitRowHeights();
 }
 
 bool QuizPage::answerKeyPressed(int r, int key)

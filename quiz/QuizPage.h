@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -21,8 +22,6 @@ class QuizPage : public QWidget
     Q_OBJECT
 public:
     static constexpr int Rows = 10;
-    static const QColor RightColour;
-    static const QColor WrongColour;
 
     QuizPage(WordList& list, ProgramSettings& settings, Prompter& prompter,
              QWidget* parent = nullptr);
@@ -62,7 +61,15 @@ private:
     void placeControls();
     WordSlot& slotOfRow(int r);
     QColor normalColour() const;
+    enum class Mark { None, Right, Wrong };
     void setAnswerColour(int r, const QColor& colour);
+    // Normal colour and no mark.
+    void showNormal(int r);
+    // The tick or cross inside the box, and the same meaning for assistive technology.
+    void showMark(int r, Mark mark, const QColor& colour);
+    // Names each answer box after its question, for the page on show.
+    void updateAnswerNames();
+    void fitRowHeights();
     void setAnswerText(int r, const QString& text);
     void answerChanged(int r);
     bool answerKeyPressed(int r, int key);
@@ -74,6 +81,9 @@ private:
     Prompter& m_prompter;
     std::array<QLabel*, Rows> m_questions{};
     std::array<QLineEdit*, Rows> m_answers{};
+    std::array<QAction*, Rows> m_marks{};
+    std::array<Mark, Rows> m_shownMarks{};
+    std::array<QColor, Rows> m_markColours{};
     QLabel* m_heading = nullptr;
     QLabel* m_language1 = nullptr;
     QLabel* m_language2 = nullptr;

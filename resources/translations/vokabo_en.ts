@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>EditorPage</name>
+    <message>
+        <source>Rubrik</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Ordens språk</source>
+        <translation>Language of the words</translation>
+    </message>
+    <message>
+        <source>Betydelsernas språk</source>
+        <translation>Language of the meanings</translation>
+    </message>
+    <message>
+        <source>Sida</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Ord %1</source>
+        <translation>Word %1</translation>
+    </message>
+    <message>
+        <source>Betydelse %1</source>
+        <translation>Meaning %1</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Vokabo - Osparad ordlista</source>
@@ -328,6 +355,26 @@
         <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
         <translation>You have not opened a wordlist or written in any words which you can learn.</translation>
     </message>
+    <message>
+        <source>Sida</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Rätt</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Fel</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Svar %1</source>
+        <translation>Answer %1</translation>
+    </message>
+    <message>
+        <source>Svar på &apos;%1&apos;</source>
+        <translation>Answer to &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>Score</name>
@@ -383,6 +430,46 @@
     <message>
         <source>Huvudmeny</source>
         <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>Börja på en ny, tom ordlista</source>
+        <translation>Start a new, empty wordlist</translation>
+    </message>
+    <message>
+        <source>Öppna en sparad ordlista</source>
+        <translation>Open a saved wordlist</translation>
+    </message>
+    <message>
+        <source>Spara ordlistan</source>
+        <translation>Save the wordlist</translation>
+    </message>
+    <message>
+        <source>Skriv ut ordlistan</source>
+        <translation>Print the wordlist</translation>
+    </message>
+    <message>
+        <source>Skriv in och ändra orden i listan</source>
+        <translation>Write and change the words of the list</translation>
+    </message>
+    <message>
+        <source>Bli förhörd på orden i listan</source>
+        <translation>Be tested on the words of the list</translation>
+    </message>
+    <message>
+        <source>Visa hjälpen</source>
+        <translation>Show the help</translation>
+    </message>
+    <message>
+        <source>Räkna hur många svar som är rätt (%1)</source>
+        <translation>Count how many answers are correct (%1)</translation>
+    </message>
+    <message>
+        <source>Visa rätta svar i grönt och fel svar i rött, eller sluta visa dem (%1)</source>
+        <translation>Show correct answers in green and wrong ones in red, or stop showing them (%1)</translation>
+    </message>
+    <message>
+        <source>Tillbaka till huvudmenyn</source>
+        <translation>Back to the main menu</translation>
     </message>
 </context>
 <context>

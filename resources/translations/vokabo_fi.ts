@@ -29,6 +29,33 @@
     </message>
 </context>
 <context>
+    <name>EditorPage</name>
+    <message>
+        <source>Rubrik</source>
+        <translation>Otsikko</translation>
+    </message>
+    <message>
+        <source>Ordens språk</source>
+        <translation>Sanojen kieli</translation>
+    </message>
+    <message>
+        <source>Betydelsernas språk</source>
+        <translation>Merkitysten kieli</translation>
+    </message>
+    <message>
+        <source>Sida</source>
+        <translation>Sivu</translation>
+    </message>
+    <message>
+        <source>Ord %1</source>
+        <translation>Sana %1</translation>
+    </message>
+    <message>
+        <source>Betydelse %1</source>
+        <translation>Merkitys %1</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Vokabo - Osparad ordlista</source>
@@ -328,6 +355,26 @@
         <source>Du har inte öppnat en ordlista eller skrivit in några ord som du kan bli förhörd på.</source>
         <translation>Et ole avannut sanalistaa tai kirjoittanut sananoja joita voit kuulustella.</translation>
     </message>
+    <message>
+        <source>Sida</source>
+        <translation>Sivu</translation>
+    </message>
+    <message>
+        <source>Rätt</source>
+        <translation>Oikein</translation>
+    </message>
+    <message>
+        <source>Fel</source>
+        <translation>Väärin</translation>
+    </message>
+    <message>
+        <source>Svar %1</source>
+        <translation>Vastaus %1</translation>
+    </message>
+    <message>
+        <source>Svar på &apos;%1&apos;</source>
+        <translation>Vastaus sanaan &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>Score</name>
@@ -383,6 +430,46 @@
     <message>
         <source>Huvudmeny</source>
         <translation>Päävalikko</translation>
+    </message>
+    <message>
+        <source>Börja på en ny, tom ordlista</source>
+        <translation>Aloita uusi, tyhjä sanalista</translation>
+    </message>
+    <message>
+        <source>Öppna en sparad ordlista</source>
+        <translation>Avaa tallennettu sanalista</translation>
+    </message>
+    <message>
+        <source>Spara ordlistan</source>
+        <translation>Tallenna sanalista</translation>
+    </message>
+    <message>
+        <source>Skriv ut ordlistan</source>
+        <translation>Tulosta sanalista</translation>
+    </message>
+    <message>
+        <source>Skriv in och ändra orden i listan</source>
+        <translation>Kirjoita ja muuta listan sanoja</translation>
+    </message>
+    <message>
+        <source>Bli förhörd på orden i listan</source>
+        <translation>Kuulustele listan sanoja</translation>
+    </message>
+    <message>
+        <source>Visa hjälpen</source>
+        <translation>Näytä ohje</translation>
+    </message>
+    <message>
+        <source>Räkna hur många svar som är rätt (%1)</source>
+        <translation>Laske, montako vastausta on oikein (%1)</translation>
+    </message>
+    <message>
+        <source>Visa rätta svar i grönt och fel svar i rött, eller sluta visa dem (%1)</source>
+        <translation>Näytä oikeat vastaukset vihreinä ja väärät punaisina tai lopeta niiden näyttäminen (%1)</translation>
+    </message>
+    <message>
+        <source>Tillbaka till huvudmenyn</source>
+        <translation>Takaisin päävalikkoon</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,17 @@
 #include "EditorPageFixture.h"
+#include "Twips.h"
 #include "WordListFile.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +25,30 @@ void typeText(const QString& text)
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch),
                             Qt::NoModifier);
+}
+
+// The rows and columns of dark pixels: the glyphs as they were painted.
+QRect InkRect(const QImage& image, const QRect& within)
+{
+    QRect ink;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 96)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The text as the font draws it with nothing around it to cut it off.
+QRect FreeInkSize(const QString& text, const QFont& font)
+{
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(20, 100), text);
+    painter.end();
+    return InkRect(image, image.rect());
 }
 
 void pressKey(Qt::Key key)
@@ -52,6 +80,8 @@ private Q_SLOTS:
     void arrowsMoveAlongAColumnAndTurnPages_data();
     void arrowsMoveAlongAColumnAndTurnPages();
     void columnFontsAndTheirReset();
+    void wholeGlyphsShowAtEveryWordSize_data();
+    void wholeGlyphsShowAtEveryWordSize();
     void rightButtonReleaseAsksForTheEditMenu_data();
     void rightButtonReleaseAsksForTheEditMenu();
     void leaveHidesAtTheFirstPage();
@@ -92,6 +122,44 @@ void EditorPageTest::fillSlots(int n)
         (*m_list)[i].learned = QStringLiteral("L%1").arg(i);
         (*m_list)[i].known = QStringLiteral("K%1").arg(i);
     }
+}
+
+void EditorPageTest::wholeGlyphsShowAtEveryWordSize_data()
+{
+    QTest::addColumn<int>("points");
+    for (int points : {8, 10, 12})
+        QTest::addRow("%d pt", points) << points;
+}
+
+void EditorPageTest::wholeGlyphsShowAtEveryWordSize()
+{
+    QFETCH(int, points);
+    m_settings.font1Name = QStringLiteral("DejaVu Sans");
+    m_settings.font1Size = points;
+    m_page->enter();
+    QLineEdit* row = box(QStringLiteral("g1_3"));
+    focusBox(QStringLiteral("g1_3"));
+    const QString text = QStringLiteral("gjpqy");
+    typeText(text);
+    QCOMPARE(row->text(), text);
+    row->clearFocus(); // the caret would count as ink
+
+    const QImage image = row->grab().toImage();
+    const int frame = row->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, row);
+    const QRect contents = row->rect().marginsRemoved(QMargins(frame, frame, frame, frame));
+    const QRect glyphs = InkRect(image, row->rect());
+    QVERIFY(!glyphs.isEmpty());
+    QVERIFY2(contents.contains(glyphs), qPrintable(QStringLiteral("glyphs %1,%2 %3x%4 in %5x%6")
+                                                       .arg(glyphs.x())
+                                                       .arg(glyphs.y())
+                                                       .arg(glyphs.width())
+                                                       .arg(glyphs.height())
+                                                       .arg(row->width())
+                                                       .arg(row->height())));
+    // Nothing cut off: the box shows as much of the letters as the font draws.
+    QCOMPARE(glyphs.size(), FreeInkSize(text, row->font()).size());
+    // The rows never reach into each other.
+    QVERIFY(row->geometry().bottom() < box(QStringLiteral("g1_4"))->geometry().top());
 }
 
 void EditorPageTest::focusBox(const QString& name)
@@ -420,7 +488,12 @@ void EditorPageTest::columnFontsAndTheirReset()
         QCOMPARE(known.pointSize(), 11);
     }
     QCOMPARE(box(QStringLiteral("rubrik"))->font(), windowFont);
-    QCOMPARE(box(QStringLiteral("g2_5"))->size(), designSize);
+    // An 11-point line needs a taller box than the design: it grows down, never into the next row.
+    const QRect grown = box(QStringLiteral("g2_5"))->geometry();
+    QCOMPARE(grown.topLeft(), Twips::rect(4680, 720 + 5 * 360, 0, 0).topLeft());
+    QCOMPARE(grown.width(), designSize.width());
+    QVERIFY(grown.height() > designSize.height());
+    QVERIFY(grown.bottom() < box(QStringLiteral("g2_6"))->geometry().top());
 
     box(QStringLiteral("g2_5"))->resize(50, 50);
     m_page->resetWordBoxFonts();

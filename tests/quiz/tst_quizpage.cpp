@@ -1,3 +1,4 @@
+#include "AnswerColours.h"
 #include "FakePrompter.h"
 #include "ProgramSettings.h"
 #include "QuizPage.h"
@@ -7,6 +8,7 @@
 #include "Twips.h"
 #include "WordList.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -98,6 +100,8 @@ private Q_SLOTS:
     void emptyListRefused();
     void rightButtonAsksForEditMenu();
     void columnFonts();
+    void marksNeedNoColourVision();
+    void darkBoxesGetReadableColours();
 };
 
 void TestQuizPage::layoutAndCaptions()
@@ -480,7 +484,14 @@ void TestQuizPage::columnFonts()
         QCOMPARE(quiz.v(r)->font().family(), QStringLiteral("DejaVu Sans"));
         QCOMPARE(quiz.v(r)->font().pointSize(), 11);
     }
-    QCOMPARE(quiz.t(9)->geometry(), Twips::rect(4680, 720 + 9 * 360, 4455, 285));
+    // A 14-point line needs more than the designed height: the box grows down, short of the
+    // next row's place.
+    const QRect designed = Twips::rect(4680, 720 + 9 * 360, 4455, 285);
+    QCOMPARE(quiz.t(9)->geometry().topLeft(), designed.topLeft());
+    QCOMPARE(quiz.t(9)->width(), designed.width());
+    QVERIFY(quiz.t(9)->height() > designed.height());
+    QVERIFY(quiz.t(9)->height() < Twips::toPixels(360));
+    QVERIFY(quiz.v(8)->geometry().bottom() < quiz.v(9)->geometry().top());
 
     quiz.page->resetWordBoxFonts();
     for (QWidget* box : {static_cast<QWidget*>(quiz.t(4)), static_cast<QWidget*>(quiz.v(4))}) {
@@ -488,6 +499,60 @@ void TestQuizPage::columnFonts()
         QCOMPARE(box->font().pointSizeF(), 8.25);
     }
     QCOMPARE(quiz.v(4)->geometry(), Twips::rect(120, 720 + 4 * 360, 4455, 255));
+    QCOMPARE(quiz.t(4)->geometry(), Twips::rect(4680, 720 + 4 * 360, 4455, 285));
+}
+
+void TestQuizPage::marksNeedNoColourVision()
+{
+    Quiz quiz(5);
+    QVERIFY(quiz.start());
+    QTest::keyClicks(quiz.t(0), QStringLiteral("ord0"));
+    QTest::keyClicks(quiz.t(1), QStringLiteral("fel"));
+    const auto mark = [&](int r) {
+        return quiz.t(r)->findChild<QAction*>(QStringLiteral("mark%1").arg(r));
+    };
+    QVERIFY(mark(0) && !mark(0)->isVisible());
+    QVERIFY(quiz.t(0)->accessibleDescription().isEmpty());
+
+    quiz.page->ToggleShowRw();
+    QVERIFY(mark(0)->isVisible() && mark(1)->isVisible());
+    QCOMPARE(quiz.t(0)->accessibleDescription(), QStringLiteral("Rätt"));
+    QCOMPARE(quiz.t(1)->accessibleDescription(), QStringLiteral("Fel"));
+    // A tick and a cross: they differ in shape, not only in colour.
+    const QImage tick = mark(0)->icon().pixmap(16, 16).toImage();
+    const QImage cross = mark(1)->icon().pixmap(16, 16).toImage();
+    QVERIFY(!tick.isNull() && !cross.isNull());
+    QVERIFY(tick.createAlphaMask() != cross.createAlphaMask());
+
+    // Correcting the answer turns its cross into a tick at once.
+    quiz.t(1)->setText(QStringLiteral("ord1"));
+    QCOMPARE(quiz.t(1)->accessibleDescription(), QStringLiteral("Rätt"));
+    QCOMPARE(mark(1)->icon().pixmap(16, 16).toImage().createAlphaMask(), tick.createAlphaMask());
+
+    quiz.page->ToggleShowRw();
+    QVERIFY(!mark(0)->isVisible() && !mark(1)->isVisible());
+    QVERIFY(quiz.t(1)->accessibleDescription().isEmpty());
+}
+
+void TestQuizPage::darkBoxesGetReadableColours()
+{
+    Quiz quiz(5);
+    QPalette dark = quiz.window.palette();
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    quiz.window.setPalette(dark);
+    QVERIFY(quiz.start());
+    QTest::keyClicks(quiz.t(0), QStringLiteral("ord0"));
+    QTest::keyClicks(quiz.t(1), QStringLiteral("fel"));
+    quiz.page->ToggleShowRw();
+    const QColor base(45, 45, 45);
+    QCOMPARE(quiz.t(0)->palette().color(QPalette::Base), base);
+    QCOMPARE(quiz.colour(0), AnswerColours::Right(base));
+    QCOMPARE(quiz.colour(1), AnswerColours::Wrong(base));
+    QVERIFY(AnswerColours::Contrast(quiz.colour(0), base) >= 4.5);
+    QVERIFY(AnswerColours::Contrast(quiz.colour(1), base) >= 4.5);
+    QVERIFY(quiz.colour(0) != kGreen && quiz.colour(1) != kRed);
 }
 
 QTEST_MAIN(TestQuizPage)
