@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "FlagPicture.h"
 #include "LanguageLists.h"
 #include "OptionsDialog.h"
 #include "OutlineShape.h"
@@ -404,8 +405,8 @@ void OptionsDialogTest::flagsDrawnPixelExact()
     QFETCH(QColor, cross);
     Fixture f(QStringLiteral("sve"));
     auto dialog = f.open();
-    const auto* picture = Child<QLabel>(dialog.get(), QStringLiteral("imgPSprak%1").arg(flag));
-    const QImage image = picture->pixmap().toImage();
+    const auto* picture = Child<FlagPicture>(dialog.get(), QStringLiteral("imgPSprak%1").arg(flag));
+    const QImage image = picture->picture().toImage();
     // The whole flag fills the 32 x 20 picture, its black edge included.
     const qreal ratio = picture->devicePixelRatioF();
     QCOMPARE(image.size(), QSize(32, 20) * ratio);
