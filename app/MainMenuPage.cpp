@@ -1,12 +1,13 @@
 #include "MainMenuPage.h"
 
 #include "BakedPictures.h"
-#include "CaptionFit.h"
+#include "PictureButton.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -19,6 +20,7 @@ QToolButton* bigButton(QWidget* parent, const char* name, const QString& picture
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setIcon(BakedPictures::icon(picture));
     button->setIconSize(QSize(56, 56));
+    button->setFocusPolicy(Qt::StrongFocus);
     // The main window's client area holds the toolbar too; the page starts beneath it.
     Twips::place(button, left, 1800 - 735, 1335, 1335);
     return button;
@@ -46,13 +48,15 @@ MainMenuPage::MainMenuPage(QWidget* parent) : QWidget(parent)
     helpbutton->setObjectName(QStringLiteral("helpbutton"));
     helpbutton->setGeometry(321, 174, 136, 27);
 
-    imgReklam = new QLabel(this);
+    imgReklam = new PictureButton(
+        BakedPictures::pixmap(QStringLiteral("programtorget"), QSize(150, 56)), this);
     imgReklam->setObjectName(QStringLiteral("imgReklam"));
     imgReklam->setGeometry(480, 223, 150, 56);
-    imgReklam->setPixmap(BakedPictures::pixmap(QStringLiteral("programtorget"), QSize(150, 56)));
-    imgReklam->setCursor(Qt::PointingHandCursor);
-    imgReklam->installEventFilter(this);
+    connect(imgReklam, &PictureButton::clicked, this, &MainMenuPage::reklamClicked);
     imgReklam->hide();
+    // Enter presses the big buttons too, as it does the service picture.
+    for (QToolButton* big : {oppna, editera, forhorgl})
+        big->installEventFilter(this);
 
     SetCaptions();
 }
@@ -64,15 +68,26 @@ void MainMenuPage::SetCaptions()
     forhorgl->setText(tr("Förhör ord", "main menu"));
     sprbutton->setText(tr("Inställningar..."));
     helpbutton->setText(tr("Hjälp"));
-    FitCaptionFont({oppna, editera, forhorgl}, 9.0, 4);
+    oppna->setToolTip(tr("Öppnar en sparad ordlista från en fil"));
+    editera->setToolTip(tr("Skriv in nya ord eller ändra ordlistan"));
+    forhorgl->setToolTip(tr("Förhör dig på orden i ordlistan"));
+    sprbutton->setToolTip(tr("Välj språklistor, typsnitt och programmets språk"));
+    helpbutton->setToolTip(tr("Visar hjälpen för Vokabo"));
+    imgVokabo->setAccessibleName(tr("Vokabos logotyp"));
+    imgReklam->setAccessibleName(tr("Programtorget"));
+    imgReklam->setAccessibleDescription(
+        tr("Öppnar ett fönster som berättar hur du hittar Programtorget"));
+    imgReklam->setToolTip(imgReklam->accessibleDescription());
 }
 
 bool MainMenuPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == imgReklam && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        Q_EMIT reklamClicked();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QToolButton*>(watched)->animateClick();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureButton.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,7 +18,7 @@ public:
     explicit MainMenuPage(QWidget* parent = nullptr);
 
     QLabel* imgVokabo;
-    QLabel* imgReklam;
+    PictureButton* imgReklam;
     QToolButton* oppna;
     QToolButton* editera;
     QToolButton* forhorgl;

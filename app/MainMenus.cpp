@@ -1,6 +1,7 @@
 #include "MainMenus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -63,6 +64,15 @@ MainMenus::MainMenus(QMenuBar* bar) : QObject(bar)
     ommeny = item(helpmeny, "ommeny");
 
     SetCaptions();
+
+    // The desktop's own keys for these commands; the Edit items leave theirs to the text boxes.
+    nymeny->setShortcut(QKeySequence::New);
+    openfile->setShortcut(QKeySequence::Open);
+    savefile->setShortcut(QKeySequence::Save);
+    save_as->setShortcut(QKeySequence::SaveAs);
+    mnuSS->setShortcut(QKeySequence::Print);
+    avslutameny->setShortcut(QKeySequence::Quit);
+    inihelp->setShortcut(QKeySequence::HelpContents);
 }
 
 void MainMenus::SetCaptions()

@@ -10,9 +10,9 @@
 #include "OptionsDialog.h"
 #include "PortalWindow.h"
 #include "PrintCommand.h"
-#include "QPrinterLinePrinter.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
+#include "QPrinterLinePrinter.h"
 #include "QuizPage.h"
 #include "Score.h"
 #include "Settings.h"
@@ -47,12 +47,13 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow()
 {
-    // The client area keeps its designed size; a maximised window centres it.
+    // The client area keeps its designed size; a larger window centres it both ways.
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("clientFrame"));
     auto* rows = new QVBoxLayout(central);
     rows->setContentsMargins(0, 0, 0, 0);
     auto* columns = new QHBoxLayout;
+    rows->addStretch();
     rows->addLayout(columns);
     rows->addStretch();
     m_client = new QWidget(central);
@@ -100,7 +101,8 @@ void MainWindow::connectCommands()
     connect(m->instmeny, &QAction::triggered, this, &MainWindow::ShowOptions);
     connect(m->avslutameny, &QAction::triggered, this, &QWidget::close);
     for (int k = 0; k < 4; ++k)
-        connect(m->recent[size_t(k)], &QAction::triggered, this, [this, k] { m_files.OpenRecent(k + 1); });
+        connect(m->recent[size_t(k)], &QAction::triggered, this,
+                [this, k] { m_files.OpenRecent(k + 1); });
     connect(m->klipput, &QAction::triggered, this, &CutSelection);
     connect(m->kopiera, &QAction::triggered, this, &CopySelection);
     connect(m->klistrain, &QAction::triggered, this, &PasteClipboard);
@@ -119,7 +121,8 @@ void MainWindow::connectCommands()
     connect(t->cmdSkrivOrd, &QToolButton::clicked, m->editmeny, &QAction::trigger);
     connect(t->cmdTranaOrd, &QToolButton::clicked, m->forhormeny, &QAction::trigger);
     connect(t->cmdHelp, &QToolButton::clicked, m->inihelp, &QAction::trigger);
-    connect(t->cmdAntalratt, &QToolButton::clicked, this, [this] { CountCorrect(m_list, m_prompter); });
+    connect(t->cmdAntalratt, &QToolButton::clicked, this,
+            [this] { CountCorrect(m_list, m_prompter); });
     // Toggled, not clicked: a screen reader's toggle and the F7 key reach it the same way.
     connect(t->cmdRattFel, &QToolButton::toggled, this, [this](bool on) {
         if (on != (m_settings.showRw != 0))
@@ -168,8 +171,10 @@ bool MainWindow::load(const QString& commandLine)
     SetMainCaptions();
 
     const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
-    m_list.language1 = Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default);
-    m_list.language2 = Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default);
+    m_list.language1 =
+        Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default);
+    m_list.language2 =
+        Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default);
     loadLanguageLists();
 
     m_list.changed = 0;
@@ -203,9 +208,15 @@ void MainWindow::RefreshRecentMenu()
     }
 }
 
-bool MainWindow::editorShowing() const { return !m_editor->isHidden(); }
+bool MainWindow::editorShowing() const
+{
+    return !m_editor->isHidden();
+}
 
-bool MainWindow::quizShowing() const { return !m_quiz->isHidden(); }
+bool MainWindow::quizShowing() const
+{
+    return !m_quiz->isHidden();
+}
 
 void MainWindow::EnterEditor()
 {
@@ -279,7 +290,8 @@ void MainWindow::ShowOptions()
 
 void MainWindow::ShowAbout()
 {
-    AboutBox box(m_settings, m_prompter, *m_clicks, [this] { return m_list.heading; }, this);
+    AboutBox box(
+        m_settings, m_prompter, *m_clicks, [this] { return m_list.heading; }, this);
     box.exec();
 }
 
@@ -294,11 +306,20 @@ void MainWindow::setPrinterFactory(std::unique_ptr<LinePrinterFactory> printers)
     m_printers = std::move(printers);
 }
 
-void MainWindow::PrintList() { PrintWordList(m_list, m_prompter, *m_printers); }
+void MainWindow::PrintList()
+{
+    PrintWordList(m_list, m_prompter, *m_printers);
+}
 
-void MainWindow::ShowHelp() { OpenHelpContents(m_prompter, this); }
+void MainWindow::ShowHelp()
+{
+    OpenHelpContents(m_prompter, this);
+}
 
-void MainWindow::GoToHomePage() { ::GoToHomePage(m_prompter, m_settings.uiLanguage); }
+void MainWindow::GoToHomePage()
+{
+    ::GoToHomePage(m_prompter, m_settings.uiLanguage);
+}
 
 void MainWindow::loadLanguageLists()
 {
@@ -318,9 +339,15 @@ void MainWindow::autoSave()
         m_editor->focusFirstRow();
 }
 
-void MainWindow::popUpEditMenu(const QPoint& globalPos) { m_menus->redigerameny->popup(globalPos); }
+void MainWindow::popUpEditMenu(const QPoint& globalPos)
+{
+    m_menus->redigerameny->popup(globalPos);
+}
 
-void MainWindow::setTitle(const QString& title) { setWindowTitle(title); }
+void MainWindow::setTitle(const QString& title)
+{
+    setWindowTitle(title);
+}
 
 void MainWindow::showEditorFromStart()
 {
@@ -329,7 +356,10 @@ void MainWindow::showEditorFromStart()
     m_editor->ShowEditorPage();
 }
 
-void MainWindow::showEditorPage() { m_editor->ShowEditorPage(); }
+void MainWindow::showEditorPage()
+{
+    m_editor->ShowEditorPage();
+}
 
 void MainWindow::showHeader()
 {
@@ -338,7 +368,10 @@ void MainWindow::showHeader()
     m_list.changed = changed;
 }
 
-void MainWindow::restartQuiz() { m_quiz->restart(); }
+void MainWindow::restartQuiz()
+{
+    m_quiz->restart();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

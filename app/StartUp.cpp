@@ -14,14 +14,20 @@ void PrepareInterfaceLanguage(ProgramSettings& settings)
     settings.systemLanguage = choice.systemLanguage;
     InstallInterfaceTranslator(settings.uiLanguage);
 
-    // Qt's own dialogs (the file and font choosers) in the interface language where Qt has it.
-    static QTranslator* qtTranslator = nullptr;
-    if (!qtTranslator && settings.uiLanguage != u"eng") {
-        qtTranslator = new QTranslator(QCoreApplication::instance());
-        const QString name = settings.uiLanguage == u"fin" ? QStringLiteral("qtbase_fi")
-                                                           : QStringLiteral("qt_sv");
-        if (qtTranslator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qtTranslator);
+    // Qt's own dialogs (the file and font choosers) in the interface language: Qt's catalogue
+    // where the system has it, and beneath our own, which fills its gaps.
+    static bool qtTranslated = false;
+    if (!qtTranslated && settings.uiLanguage != u"eng") {
+        qtTranslated = true;
+        const bool finnish = settings.uiLanguage == u"fin";
+        auto* system = new QTranslator(QCoreApplication::instance());
+        if (system->load(finnish ? QStringLiteral("qtbase_fi") : QStringLiteral("qt_sv"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(system);
+        auto* own = new QTranslator(QCoreApplication::instance());
+        if (own->load(finnish ? QStringLiteral("qt_vokabo_fi") : QStringLiteral("qt_vokabo_sv"),
+                      QStringLiteral(":/i18n")))
+            QCoreApplication::installTranslator(own);
     }
 }
 

@@ -1,13 +1,17 @@
 #include "FlagPicture.h"
 
+#include "OutlineShape.h"
+
 #include <QImageReader>
-#include <QMouseEvent>
-#include <QPixmap>
+#include <QPainter>
 
 namespace {
 
 constexpr int kWidth = 32;
 constexpr int kHeight = 20;
+// The outline is one pixel wider and higher than the flag, as in the design.
+constexpr int kOutlineWidth = 33;
+constexpr int kOutlineHeight = 21;
 
 QPixmap Render(const QString& svgPath, qreal ratio)
 {
@@ -24,16 +28,33 @@ QPixmap Render(const QString& svgPath, qreal ratio)
 } // namespace
 
 FlagPicture::FlagPicture(const QString& svgPath, QWidget* parent)
-    : QLabel(parent), m_svgPath(svgPath)
+    : QAbstractButton(parent), m_picture(Render(svgPath, devicePixelRatioF())),
+      m_outline(new OutlineShape(Qt::red, 2, this))
 {
-    setPixmap(Render(m_svgPath, devicePixelRatioF()));
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCheckable(true);
+    setAutoExclusive(true);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    m_outline->setGeometry(0, 0, kOutlineWidth, kOutlineHeight);
+    setFixedSize(kOutlineWidth, kOutlineHeight);
 }
 
-void FlagPicture::mouseReleaseEvent(QMouseEvent* event)
+QSize FlagPicture::sizeHint() const
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-    QLabel::mouseReleaseEvent(event);
+    return QSize(kOutlineWidth, kOutlineHeight);
+}
+
+void FlagPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+    if (!hasFocus())
+        return;
+    // Black and white dashes inside the red outline stay visible on every flag's colours.
+    const QRect mark(4, 4, kWidth - 9, kHeight - 9);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(mark);
+    QPen dashes(Qt::black, 1, Qt::DashLine);
+    painter.setPen(dashes);
+    painter.drawRect(mark);
 }

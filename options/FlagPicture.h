@@ -1,20 +1,27 @@
 #pragma once
 
-#include <QLabel>
+#include <QAbstractButton>
+#include <QPixmap>
 
-// A flag drawn from an SVG picture at its exact pixel size; a click chooses it.
-class FlagPicture : public QLabel
+class OutlineShape;
+
+// A flag drawn from an SVG picture at its exact pixel size: one choice of the interface
+// language, reached by a click, Tab and the arrow keys. The red outline marks the choice.
+class FlagPicture : public QAbstractButton
 {
     Q_OBJECT
 public:
     FlagPicture(const QString& svgPath, QWidget* parent = nullptr);
 
-Q_SIGNALS:
-    void clicked();
+    QPixmap picture() const { return m_picture; }
+    // The red outline drawn around the flag; shown and hidden with the choice.
+    OutlineShape* outline() const { return m_outline; }
+    QSize sizeHint() const override;
 
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_svgPath;
+    QPixmap m_picture;
+    OutlineShape* m_outline;
 };

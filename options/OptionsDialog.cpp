@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "DesignSize.h"
 #include "FlagPicture.h"
 #include "LanguageLists.h"
 #include "NewLanguageEdit.h"
@@ -10,19 +11,17 @@
 #include "Settings.h"
 #include "Twips.h"
 
+#include <QAccessible>
+#include <QBoxLayout>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
-
-#include <algorithm>
 
 namespace {
 
 constexpr int kClientWidth = 5250;
-constexpr int kClientHeight = 4695;
 constexpr int kSampleWidth = 1935;
 constexpr int kSampleHeight = 285;
 // The word boxes' design font, which the restore buttons bring back.
@@ -74,15 +73,6 @@ qreal PointSize(const QFont& font)
     return font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
 }
 
-// The width a push button needs to show its caption whole.
-int ButtonWidthForText(const QPushButton* button)
-{
-    const QStyle* style = button->style();
-    const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
-    return text + 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-}
-
 } // namespace
 
 OptionsDialog::OptionsDialog(ProgramSettings& settings, Prompter& prompter, QWidget* mainWindow,
@@ -94,10 +84,7 @@ OptionsDialog::OptionsDialog(ProgramSettings& settings, Prompter& prompter, QWid
 {
     setObjectName(QStringLiteral("frmInst"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
     createControls();
-
-    CentreOver(m_mainWindow, this);
     loadLists();
     m_txtFont1->setFont(QFont(m_settings.font1Name, m_settings.font1Size));
     m_txtFont2->setFont(QFont(m_settings.font2Name, m_settings.font2Size));
@@ -105,10 +92,13 @@ OptionsDialog::OptionsDialog(ProgramSettings& settings, Prompter& prompter, QWid
     for (OutlineShape* outline : m_shpPSprak)
         outline->hide();
     const int current = FlagIndex(m_settings.uiLanguage);
-    if (current >= 0)
+    if (current >= 0) {
         m_shpPSprak[current]->show();
+        m_imgPSprak[current]->setChecked(true);
+    }
     applyCaptions();
-    fitCaptions();
+    layOut();
+    CentreOver(m_mainWindow, this);
 }
 
 QString OptionsDialog::FlagLanguage(int index)
@@ -129,78 +119,83 @@ int OptionsDialog::FlagIndex(const QString& language)
 
 void OptionsDialog::createControls()
 {
-    const auto label = [this](const char* name, int left, int top, int width, int height) {
+    const auto label = [this](const char* name) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Twips::place(l, left, top, width, height);
         return l;
     };
-    const auto button = [this](const char* name, int left, int top, int width, int height) {
+    const auto button = [this](const char* name) {
         auto* b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
-        Twips::place(b, left, top, width, height);
         return b;
     };
-    const auto list = [this](const char* name, int left, int top) {
+    const auto list = [this](const char* name) {
         auto* l = new QListWidget(this);
         l->setObjectName(QLatin1String(name));
         l->setSelectionMode(QAbstractItemView::SingleSelection);
-        Twips::place(l, left, top, 1335, 2400);
         return l;
     };
-    const auto newLanguage = [this](const char* name, int left) {
+    const auto newLanguage = [this](const char* name) {
         auto* e = new NewLanguageEdit(this);
         e->setObjectName(QLatin1String(name));
-        Twips::place(e, left, 3240, 1335, 285);
         return e;
     };
-    const auto sample = [this](const char* name, int top) {
+    const auto sample = [this](const char* name) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QLatin1String(name));
-        Twips::place(e, 3120, top, kSampleWidth, kSampleHeight);
         return e;
     };
 
     // Created in the order the Tab key visits them.
-    m_lblLS = label("lblLS", 120, 120, 1335, 495);
-    m_la1 = list("la1", 120, 600);
-    m_lblN1 = label("lblN1", 120, 3000, 1335, 255);
-    m_nys1 = newLanguage("nys1", 120);
-    m_tb1 = button("tb1", 120, 3600, 1335, 375);
-    m_lblKS = label("lblKS", 1560, 120, 1335, 495);
-    m_la2 = list("la2", 1560, 600);
-    m_lblN2 = label("lblN2", 1560, 3000, 1335, 255);
-    m_nys2 = newLanguage("nys2", 1560);
-    m_tb2 = button("tb2", 1560, 3600, 1335, 375);
-    m_lblFont1 = label("lblFont1", 3120, 120, 1935, 495);
-    m_txtFont1 = sample("txtFont1", 600);
-    m_cmdFont1 = button("cmdFont1", 3120, 1080, 975, 375);
-    m_cmdAterstall1 = button("cmdAterstall1", 4200, 1080, 855, 375);
-    m_lblFont2 = label("lblFont2", 3120, 1680, 1935, 495);
-    m_txtFont2 = sample("txtFont2", 2160);
-    m_cmdFont2 = button("cmdFont2", 3120, 2640, 975, 375);
-    m_cmdAterstall2 = button("cmdAterstall2", 4200, 2640, 855, 375);
-    m_lblPS = label("lblPS", 3120, 3240, 2175, 255);
+    m_lblLS = label("lblLS");
+    m_la1 = list("la1");
+    m_lblN1 = label("lblN1");
+    m_nys1 = newLanguage("nys1");
+    m_tb1 = button("tb1");
+    m_lblKS = label("lblKS");
+    m_la2 = list("la2");
+    m_lblN2 = label("lblN2");
+    m_nys2 = newLanguage("nys2");
+    m_tb2 = button("tb2");
+    m_lblFont1 = label("lblFont1");
+    m_txtFont1 = sample("txtFont1");
+    m_cmdFont1 = button("cmdFont1");
+    m_cmdAterstall1 = button("cmdAterstall1");
+    m_lblFont2 = label("lblFont2");
+    m_txtFont2 = sample("txtFont2");
+    m_cmdFont2 = button("cmdFont2");
+    m_cmdAterstall2 = button("cmdAterstall2");
+    m_lblPS = label("lblPS");
     static const char* const flagFiles[] = {":/pictures/flag_uk.svg", ":/pictures/flag_se.svg",
                                             ":/pictures/flag_fi.svg"};
-    static const int flagLefts[] = {3120, 3840, 4560};
+    // Each language's own name, whatever the interface language.
+    static const char* const flagNames[] = {"English", "Svenska", "Suomi"};
     for (int i = 0; i < 3; ++i) {
         auto* flag = new FlagPicture(QLatin1String(flagFiles[i]), this);
         flag->setObjectName(QStringLiteral("imgPSprak%1").arg(i));
-        Twips::place(flag, flagLefts[i], 3600, 480, 300);
+        flag->setAccessibleName(QString::fromUtf8(flagNames[i]));
         m_imgPSprak[i] = flag;
-        auto* outline = new OutlineShape(Qt::red, 2, this);
-        outline->setObjectName(QStringLiteral("shpPSprak%1").arg(i));
-        Twips::place(outline, flagLefts[i], 3600, 495, 315);
-        m_shpPSprak[i] = outline;
-        connect(flag, &FlagPicture::clicked, this, [this, i] { chooseFlag(i); });
+        m_shpPSprak[i] = flag->outline();
+        m_shpPSprak[i]->setObjectName(QStringLiteral("shpPSprak%1").arg(i));
+        connect(flag, &FlagPicture::toggled, this, [this, i](bool on) {
+            if (on)
+                chooseFlag(i);
+        });
     }
-    m_lokb = button("lokb", 1440, 4200, 1095, 375);
-    m_lavbb = button("lavbb", 2640, 4200, 1095, 375);
+    m_lokb = button("lokb");
+    m_lavbb = button("lavbb");
     m_lokb->setDefault(true);
+
+    // The labels name the boxes beneath them, for screen readers and for Alt with their keys.
+    m_lblLS->setBuddy(m_la1);
+    m_lblN1->setBuddy(m_nys1);
+    m_lblKS->setBuddy(m_la2);
+    m_lblN2->setBuddy(m_nys2);
+    m_lblFont1->setBuddy(m_txtFont1);
+    m_lblFont2->setBuddy(m_txtFont2);
 
     m_tb1->setEnabled(false);
     m_tb2->setEnabled(false);
@@ -249,84 +244,118 @@ void OptionsDialog::applyCaptions()
     m_cmdFont2->setText(tr("Vä&lj..."));
     m_cmdAterstall2->setText(tr("Återstä&ll"));
     m_lblPS->setText(tr("Programmets språk:"));
+    // A list takes no name from its buddy, so it is given its label's text.
+    m_la1->setAccessibleName(m_lblLS->text());
+    m_la2->setAccessibleName(m_lblKS->text());
     m_lokb->setText(QStringLiteral("&OK"));
     m_lavbb->setText(tr("&Avbryt"));
 }
 
-void OptionsDialog::fitCaptions()
+void OptionsDialog::layOut()
 {
-    const int clientWidth = width();
-    constexpr int kEdge = 4; // pixels kept free at the dialog's right edge
+    // The design's twips are the smallest sizes; a longer caption or larger font widens its
+    // column or heightens its row, and the dialog grows with them.
+    SetDesignSize(m_lblLS, 1335, 480);
+    SetDesignSize(m_la1, 1335, 2400);
+    SetDesignSize(m_lblN1, 1335, 240);
+    SetDesignSize(m_nys1, 1335, 285);
+    SetDesignSize(m_tb1, 1335, 375);
+    SetDesignSize(m_lblKS, 1335, 480);
+    SetDesignSize(m_la2, 1335, 2400);
+    SetDesignSize(m_lblN2, 1335, 240);
+    SetDesignSize(m_nys2, 1335, 285);
+    SetDesignSize(m_tb2, 1335, 375);
+    SetDesignSize(m_lblFont1, kSampleWidth, 480);
+    SetDesignSize(m_txtFont1, kSampleWidth, kSampleHeight);
+    SetDesignSize(m_cmdFont1, 975, 375);
+    SetDesignSize(m_cmdAterstall1, 855, 375);
+    SetDesignSize(m_lblFont2, kSampleWidth, 480);
+    SetDesignSize(m_txtFont2, kSampleWidth, kSampleHeight);
+    SetDesignSize(m_cmdFont2, 975, 375);
+    SetDesignSize(m_cmdAterstall2, 855, 375);
+    SetDesignSize(m_lblPS, kSampleWidth, 255);
+    SetDesignSize(m_lokb, 1095, 375);
+    SetDesignSize(m_lavbb, 1095, 375);
 
-    // Buttons grow to the right, then to the left, as far as their neighbours allow. The
-    // style's minimum button width is no need of the caption, so only the text counts.
-    const auto widen = [&](QPushButton* b, int leftLimit) {
-        const int needed = ButtonWidthForText(b);
-        QRect g = b->geometry();
-        if (needed <= g.width())
-            return;
-        g.setWidth(std::min(needed, clientWidth - kEdge - g.left()));
-        if (g.width() < needed)
-            g.moveLeft(std::max(leftLimit, g.left() - (needed - g.width())));
-        g.setRight(std::min(g.left() + needed - 1, clientWidth - kEdge - 1));
-        b->setGeometry(g);
-    };
-    widen(m_tb1, m_tb1->x());
-    widen(m_tb2, m_tb2->x());
-    widen(m_cmdFont1, m_cmdFont1->x());
-    widen(m_cmdFont2, m_cmdFont2->x());
-    widen(m_cmdAterstall1, m_cmdFont1->geometry().right() + 4);
-    widen(m_cmdAterstall2, m_cmdFont2->geometry().right() + 4);
-    widen(m_lokb, m_lokb->x());
-    widen(m_lavbb, m_lokb->geometry().right() + 4);
-
-    // A label reaching past the dialog's edge would wrap its text out of sight.
-    for (QLabel* l : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (l->geometry().right() >= clientWidth - kEdge)
-            l->resize(clientWidth - kEdge - l->x(), l->height());
-    }
-
-    // Labels grow downwards; what lies beneath them in their column moves down, lists give up
-    // height so their bottoms stay put, and the design's spare space is used up first.
-    struct Item
-    {
-        QWidget* widget;
-        QRect design;
-        bool shrinks;
-    };
-    QList<Item> items;
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow())
-            continue;
-        items.append({w, w->geometry(), qobject_cast<QListWidget*>(w) != nullptr});
-    }
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Item& a, const Item& b) { return a.design.top() < b.design.top(); });
-    constexpr int kGap = 4;
-    QList<QRect> placed;
-    for (const Item& item : items) {
-        QRect g = item.design;
-        if (auto* l = qobject_cast<QLabel*>(item.widget)) {
-            const int needed = l->heightForWidth(g.width());
-            if (needed > g.height())
-                g.setHeight(needed);
+    const auto px = [](int twips) { return Twips::toPixels(twips); };
+    const auto column = [&](std::initializer_list<std::pair<QWidget*, int>> rows) {
+        auto* box = new QVBoxLayout;
+        box->setSpacing(0);
+        for (const auto& [widget, gapAbove] : rows) {
+            box->addSpacing(px(gapAbove));
+            box->addWidget(widget, 0, Qt::AlignLeft);
         }
-        int top = g.top();
-        for (qsizetype j = 0; j < placed.size(); ++j) {
-            const QRect& above = items[j].design;
-            const bool sameColumn = above.left() <= g.right() && g.left() <= above.right();
-            if (!sameColumn || above.top() >= item.design.top())
-                continue;
-            const int designGap = item.design.top() - above.bottom() - 1;
-            top = std::max(top, placed[j].bottom() + 1 + std::min(designGap, kGap));
-        }
-        if (item.shrinks)
-            g.setTop(top);
-        else
-            g.moveTop(top);
-        placed.append(g);
-        item.widget->setGeometry(g);
+        box->addStretch();
+        return box;
+    };
+    const auto pair = [&](QWidget* left, QWidget* right, int gap) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addWidget(left);
+        row->addSpacing(px(gap));
+        row->addWidget(right);
+        row->addStretch();
+        return row;
+    };
+    const auto listColumn = [&](QLabel* heading, QListWidget* list, QLabel* newLabel,
+                                QLineEdit* edit, QPushButton* remove) {
+        auto* box = column({{heading, 0}, {list, 0}, {newLabel, 0}, {edit, 0}, {remove, 75}});
+        // The lists and boxes fill their column's width.
+        for (QWidget* w : {static_cast<QWidget*>(heading), static_cast<QWidget*>(list),
+                           static_cast<QWidget*>(newLabel), static_cast<QWidget*>(edit)})
+            box->setAlignment(w, {});
+        return box;
+    };
+
+    auto* fonts = new QVBoxLayout;
+    fonts->setSpacing(0);
+    fonts->addWidget(m_lblFont1);
+    fonts->addWidget(m_txtFont1);
+    fonts->addSpacing(px(195));
+    fonts->addLayout(pair(m_cmdFont1, m_cmdAterstall1, 105));
+    fonts->addSpacing(px(225));
+    fonts->addWidget(m_lblFont2);
+    fonts->addWidget(m_txtFont2);
+    fonts->addSpacing(px(195));
+    fonts->addLayout(pair(m_cmdFont2, m_cmdAterstall2, 105));
+    fonts->addSpacing(px(225));
+    fonts->addWidget(m_lblPS);
+    fonts->addSpacing(px(105));
+    auto* flags = new QHBoxLayout;
+    flags->setSpacing(0);
+    for (FlagPicture* flag : m_imgPSprak) {
+        if (flag != m_imgPSprak.front())
+            flags->addSpacing(px(240) - 1);
+        flags->addWidget(flag);
     }
+    flags->addStretch();
+    fonts->addLayout(flags);
+    fonts->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(0);
+    top->addLayout(listColumn(m_lblLS, m_la1, m_lblN1, m_nys1, m_tb1));
+    top->addSpacing(px(105));
+    top->addLayout(listColumn(m_lblKS, m_la2, m_lblN2, m_nys2, m_tb2));
+    top->addSpacing(px(225));
+    top->addLayout(fonts);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addSpacing(px(1440 - 120));
+    buttons->addWidget(m_lokb);
+    buttons->addSpacing(px(105));
+    buttons->addWidget(m_lavbb);
+    buttons->addStretch();
+
+    auto* whole = new QVBoxLayout(this);
+    whole->setSpacing(0);
+    whole->setContentsMargins(px(120), px(120), px(kClientWidth - 5055), px(120));
+    whole->addLayout(top);
+    whole->addSpacing(px(225));
+    whole->addLayout(buttons);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+    whole->activate();
 }
 
 void OptionsDialog::loadLists()
@@ -362,7 +391,7 @@ void OptionsDialog::removeSelected(QListWidget* list, QPushButton* removeButton)
 void OptionsDialog::restoreFont(QLineEdit* sample)
 {
     sample->setFont(DesignFont());
-    sample->resize(Twips::toPixels(kSampleWidth), Twips::toPixels(kSampleHeight));
+    SetDesignSize(sample, kSampleWidth, kSampleHeight);
 }
 
 void OptionsDialog::chooseFont(QLineEdit* sample)
@@ -375,14 +404,14 @@ void OptionsDialog::chooseFont(QLineEdit* sample)
     QFont font(chosen->family());
     font.setPointSizeF(PointSize(*chosen));
     sample->setFont(font);
-    // A larger font would be cut by the sample's design height.
-    sample->resize(sample->width(),
-                   std::max(Twips::toPixels(kSampleHeight), sample->sizeHint().height()));
+    // A larger font heightens the sample, and the dialog with it, rather than being cut.
+    SetDesignSize(sample, kSampleWidth, kSampleHeight);
 }
 
 void OptionsDialog::chooseFlag(int index)
 {
     m_pendingLanguage = FlagLanguage(index);
+    m_imgPSprak[index]->setChecked(true);
     for (OutlineShape* outline : m_shpPSprak)
         outline->hide();
     m_shpPSprak[index]->show();

@@ -38,7 +38,7 @@ public:
 private:
     void createControls();
     void applyCaptions();
-    void fitCaptions();
+    void layOut();
     void loadLists();
     void addNewLanguage(NewLanguageEdit* edit, QListWidget* list);
     void removeSelected(QListWidget* list, QPushButton* removeButton);

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
+class QAction;
 class QTextBrowser;
 
-// The program's help window: shows the HTML help file in a text browser.
-class HelpViewer : public QWidget
+// The program's help window: the HTML help file in a text browser, with Back and Forward.
+class HelpViewer : public QMainWindow
 {
     Q_OBJECT
 
@@ -19,4 +20,6 @@ public:
 
 private:
     QTextBrowser* m_browser;
+    QAction* m_back;
+    QAction* m_forward;
 };

@@ -58,6 +58,7 @@ void AboutBox::createControls()
     m_imgOm = makeLabel(this, QStringLiteral("imgOm"));
     m_imgOm->setAlignment(Qt::AlignCenter);
     m_imgOm->setPixmap(BakedPictures::pixmap(QStringLiteral("about"), QSize(80, 80)));
+    m_imgOm->setAccessibleName(tr("Bild av Vokabo"));
     Twips::place(m_imgOm, 240, 240, 1200, 1200);
 
     m_label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Vokabo"));

@@ -47,6 +47,8 @@ PortalWindow::PortalWindow(Prompter& prompter, QWidget* parent)
     m_txtAdress->setObjectName(QStringLiteral("txtAdress"));
     // Select and copy only.
     m_txtAdress->setReadOnly(true);
+    // The window's texts are Swedish only; a screen reader names the box in the user's language.
+    m_txtAdress->setAccessibleName(tr("Programtorgets adress"));
     m_label2 = MakeLabel(this, "Label2",
                          QStringLiteral("Kopiera adressen härifrån och klistra in i din "
                                         "www-bläddrare."));

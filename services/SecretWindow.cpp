@@ -30,6 +30,7 @@ SecretWindow::SecretWindow(const QString& uiLanguage, SecretClicks& clicks, QWid
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAlignment(Qt::AlignCenter);
     m_image1->setPixmap(BakedPictures::pixmap(QStringLiteral("secret"), QSize(120, 96)));
+    m_image1->setAccessibleName(QStringLiteral("Vokabo"));
     Twips::place(m_image1, 240, 900, 4320, 1500);
 
     m_lblWhere = new QLabel(CreditLineFor(uiLanguage), this);

@@ -47,6 +47,7 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setAlignment(Qt::AlignCenter);
     m_image1->setPixmap(BakedPictures::pixmap(QStringLiteral("splash"), QSize(360, 140)));
+    m_image1->setAccessibleName(QStringLiteral("Vokabo"));
     Twips::place(m_image1, 300, 270, 5400, 2100);
 
     m_lblCredit = new QLabel(QStringLiteral("Copyright © 1996 Vokabo-gruppen"), this);

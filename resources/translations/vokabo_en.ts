@@ -27,6 +27,10 @@
         <source>3. På detta sätt får du förhoppningsvis bättre studieresultat.</source>
         <translation>3. Good luck with your studies!</translation>
     </message>
+    <message>
+        <source>Bild av Vokabo</source>
+        <translation>Picture of Vokabo</translation>
+    </message>
 </context>
 <context>
     <name>EditorPage</name>
@@ -136,6 +140,30 @@
         <source>Vokabo - Hjälp</source>
         <translation>Vokabo - Help</translation>
     </message>
+    <message>
+        <source>Bakåt</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Gå tillbaka (%1)</source>
+        <translation>Go back (%1)</translation>
+    </message>
+    <message>
+        <source>Framåt</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Gå framåt (%1)</source>
+        <translation>Go forward (%1)</translation>
+    </message>
+    <message>
+        <source>Bläddra</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Hjälptext</source>
+        <translation>Help text</translation>
+    </message>
 </context>
 <context>
     <name>MainMenuPage</name>
@@ -160,6 +188,38 @@
     <message>
         <source>Hjälp</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Öppnar en sparad ordlista från en fil</source>
+        <translation>Opens a saved wordlist from a file</translation>
+    </message>
+    <message>
+        <source>Skriv in nya ord eller ändra ordlistan</source>
+        <translation>Write new words or change the wordlist</translation>
+    </message>
+    <message>
+        <source>Förhör dig på orden i ordlistan</source>
+        <translation>Test yourself on the words of the wordlist</translation>
+    </message>
+    <message>
+        <source>Välj språklistor, typsnitt och programmets språk</source>
+        <translation>Choose the language lists, the fonts and the language of the program</translation>
+    </message>
+    <message>
+        <source>Visar hjälpen för Vokabo</source>
+        <translation>Shows the help for Vokabo</translation>
+    </message>
+    <message>
+        <source>Vokabos logotyp</source>
+        <translation>The Vokabo logo</translation>
+    </message>
+    <message>
+        <source>Programtorget</source>
+        <translation>Programtorget</translation>
+    </message>
+    <message>
+        <source>Öppnar ett fönster som berättar hur du hittar Programtorget</source>
+        <translation>Opens a window that tells you how to find Programtorget</translation>
     </message>
 </context>
 <context>
@@ -313,6 +373,13 @@
     <message>
         <source>&amp;Avbryt</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PortalWindow</name>
+    <message>
+        <source>Programtorgets adress</source>
+        <translation>Address of Programtorget</translation>
     </message>
 </context>
 <context>

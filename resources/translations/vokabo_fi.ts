@@ -27,6 +27,10 @@
         <source>3. På detta sätt får du förhoppningsvis bättre studieresultat.</source>
         <translation>3. Toivottavasti opit sanat paremmin tällä ohjelmalla!</translation>
     </message>
+    <message>
+        <source>Bild av Vokabo</source>
+        <translation>Vokabon kuva</translation>
+    </message>
 </context>
 <context>
     <name>EditorPage</name>
@@ -136,6 +140,30 @@
         <source>Vokabo - Hjälp</source>
         <translation>Vokabo - Ohje</translation>
     </message>
+    <message>
+        <source>Bakåt</source>
+        <translation>Takaisin</translation>
+    </message>
+    <message>
+        <source>Gå tillbaka (%1)</source>
+        <translation>Siirry takaisin (%1)</translation>
+    </message>
+    <message>
+        <source>Framåt</source>
+        <translation>Eteenpäin</translation>
+    </message>
+    <message>
+        <source>Gå framåt (%1)</source>
+        <translation>Siirry eteenpäin (%1)</translation>
+    </message>
+    <message>
+        <source>Bläddra</source>
+        <translation>Selaa</translation>
+    </message>
+    <message>
+        <source>Hjälptext</source>
+        <translation>Ohjeteksti</translation>
+    </message>
 </context>
 <context>
     <name>MainMenuPage</name>
@@ -160,6 +188,38 @@
     <message>
         <source>Hjälp</source>
         <translation>Apu</translation>
+    </message>
+    <message>
+        <source>Öppnar en sparad ordlista från en fil</source>
+        <translation>Avaa tallennetun sanalistan tiedostosta</translation>
+    </message>
+    <message>
+        <source>Skriv in nya ord eller ändra ordlistan</source>
+        <translation>Kirjoita uusia sanoja tai muuta sanalistaa</translation>
+    </message>
+    <message>
+        <source>Förhör dig på orden i ordlistan</source>
+        <translation>Kuulustele itseäsi sanalistan sanoista</translation>
+    </message>
+    <message>
+        <source>Välj språklistor, typsnitt och programmets språk</source>
+        <translation>Valitse kielilistat, fontit ja ohjelman kieli</translation>
+    </message>
+    <message>
+        <source>Visar hjälpen för Vokabo</source>
+        <translation>Näyttää Vokabon ohjeen</translation>
+    </message>
+    <message>
+        <source>Vokabos logotyp</source>
+        <translation>Vokabon logo</translation>
+    </message>
+    <message>
+        <source>Programtorget</source>
+        <translation>Programtorget</translation>
+    </message>
+    <message>
+        <source>Öppnar ett fönster som berättar hur du hittar Programtorget</source>
+        <translation>Avaa ikkunan, joka kertoo, miten löydät Programtorgetin</translation>
     </message>
 </context>
 <context>
@@ -313,6 +373,13 @@
     <message>
         <source>&amp;Avbryt</source>
         <translation>&amp;Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>PortalWindow</name>
+    <message>
+        <source>Programtorgets adress</source>
+        <translation>Programtorgetin osoite</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "FlagPicture.h"
 #include "LanguageLists.h"
 #include "OptionsDialog.h"
 #include "OutlineShape.h"
@@ -179,7 +180,8 @@ void OptionsDialogTest::captionsInEachLanguage()
     };
     QCOMPARE(shown, captions);
     QCOMPARE(Child<QPushButton>(dialog.get(), "lokb")->text(), QStringLiteral("&OK"));
-    QCOMPARE(dialog->size(), QSize(350, 313));
+    // The design's size is the smallest; longer captions widen or heighten the dialog.
+    QVERIFY(dialog->width() >= 350 && dialog->height() >= 313);
     QCOMPARE(ShownOutline(dialog.get()), OptionsDialog::FlagIndex(ui));
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb1")->isEnabled());
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb2")->isEnabled());
@@ -404,8 +406,8 @@ void OptionsDialogTest::flagsDrawnPixelExact()
     QFETCH(QColor, cross);
     Fixture f(QStringLiteral("sve"));
     auto dialog = f.open();
-    const auto* picture = Child<QLabel>(dialog.get(), QStringLiteral("imgPSprak%1").arg(flag));
-    const QImage image = picture->pixmap().toImage();
+    const auto* picture = Child<FlagPicture>(dialog.get(), QStringLiteral("imgPSprak%1").arg(flag));
+    const QImage image = picture->picture().toImage();
     // The whole flag fills the 32 x 20 picture, its black edge included.
     const qreal ratio = picture->devicePixelRatioF();
     QCOMPARE(image.size(), QSize(32, 20) * ratio);
@@ -498,7 +500,9 @@ void OptionsDialogTest::cancelledFontDialogLeavesDesignFont()
     QCOMPARE(f.prompter.dialogs.value(0).fontTitle, QStringLiteral("Choose font"));
     QCOMPARE(sample->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(sample->font().pointSizeF(), 8.25);
-    QCOMPARE(sample->size(), QSize(129, 19));
+    // The design's height; the width is its column's, at least the design's.
+    QCOMPARE(sample->height(), 19);
+    QVERIFY(sample->width() >= 129);
     Click(dialog.get(), "lokb");
     QCOMPARE(Settings::ReadSetting(Keys::Font2Name), QStringLiteral("MS Sans Serif"));
     QCOMPARE(Settings::ReadSetting(Keys::Font2Size), QStringLiteral("8"));
