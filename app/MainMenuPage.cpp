@@ -1,6 +1,7 @@
 #include "MainMenuPage.h"
 
 #include "BakedPictures.h"
+#include "DesignSize.h"
 #include "PictureButton.h"
 #include "Twips.h"
 
@@ -78,6 +79,27 @@ void MainMenuPage::SetCaptions()
     imgReklam->setAccessibleDescription(
         tr("Öppnar ett fönster som berättar hur du hittar Programtorget"));
     imgReklam->setToolTip(imgReklam->accessibleDescription());
+    fitBigButtons();
+}
+
+void MainMenuPage::fitBigButtons()
+{
+    // The three squares share one size, the widest caption's, and stay centred where the design
+    // has them.
+    const QRect first = Twips::rect(2640, 1800 - 735, 1335, 1335);
+    const int gap = Twips::toPixels(4080 - 2640 - 1335);
+    QSize size = first.size();
+    for (QToolButton* big : {oppna, editera, forhorgl})
+        size = size.expandedTo(TextNeed(big));
+    int left = first.left() - (3 * (size.width() - first.width())) / 2;
+    for (QToolButton* big : {oppna, editera, forhorgl}) {
+        big->setGeometry(QRect(QPoint(left, first.top()), size));
+        left += size.width() + gap;
+    }
+    // The buttons beneath keep clear of taller squares.
+    const int below = size.height() - first.height();
+    sprbutton->move(sprbutton->x(), 174 + below);
+    helpbutton->move(helpbutton->x(), 174 + below);
 }
 
 bool MainMenuPage::eventFilter(QObject* watched, QEvent* event)

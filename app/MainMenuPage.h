@@ -32,4 +32,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fitBigButtons();
 };

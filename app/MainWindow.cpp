@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 MainWindow::MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_prompter(prompter),
@@ -197,6 +198,12 @@ void MainWindow::SetMainCaptions()
     m_menus->SetCaptions();
     m_toolbar->SetCaptions();
     m_mainMenu->SetCaptions();
+    // A toolbar grown for its captions widens the client area; the pages keep their places.
+    const int width = std::max(Twips::toPixels(9570), m_toolbar->width());
+    m_client->setFixedWidth(width);
+    for (QWidget* page : {static_cast<QWidget*>(m_mainMenu), static_cast<QWidget*>(m_editor),
+                          static_cast<QWidget*>(m_quiz)})
+        page->resize(width, page->height());
 }
 
 void MainWindow::RefreshRecentMenu()

@@ -1,9 +1,10 @@
 #include "ToolbarPanel.h"
 
 #include "BakedPictures.h"
-#include "CaptionFit.h"
+#include "DesignSize.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -13,6 +14,9 @@ namespace {
 // Keys of the quiz tools, which are toolbar buttons with no menu item of their own.
 constexpr auto kShowRwKey = Qt::Key_F7;
 constexpr auto kCountKey = Qt::Key_F8;
+
+constexpr char kDesignedPlace[] = "designedPlace";
+constexpr qreal kCaptionPoints = 8.0;
 
 QString KeyName(Qt::Key key)
 {
@@ -56,6 +60,7 @@ QToolButton* ToolbarPanel::addButton(const char* name, const QString& picture, i
     button->setIconSize(QSize(20, 20));
     button->setFocusPolicy(Qt::NoFocus);
     Twips::place(button, left, 60, width, 615);
+    button->setProperty(kDesignedPlace, button->geometry());
     return button;
 }
 
@@ -86,10 +91,25 @@ void ToolbarPanel::SetCaptions()
     // After the captions: setText clears a button's shortcut.
     cmdAntalratt->setShortcut(QKeySequence(kCountKey));
     cmdRattFel->setShortcut(QKeySequence(kShowRwKey));
-    QList<QAbstractButton*> buttons;
-    for (QToolButton* b : findChildren<QToolButton*>())
-        buttons.append(b);
-    FitCaptionFont(buttons, 8.0, kCaptionMargin);
+    fitCaptions();
+}
+
+void ToolbarPanel::fitCaptions()
+{
+    // The small captions of the design, never larger than 8 points; a button whose caption
+    // needs more room grows, and the buttons after it move along.
+    QFont small = QApplication::font(this);
+    small.setPointSizeF(std::min(small.pointSizeF(), kCaptionPoints));
+    const QList<QToolButton*> buttons = findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    QList<QWidget*> controls;
+    QList<QRect> designed;
+    for (QToolButton* b : buttons) {
+        b->setFont(small);
+        controls.append(b);
+        designed.append(b->property(kDesignedPlace).toRect());
+    }
+    const QSize extra = GrowFromDesign(controls, designed);
+    resize(QSize(Twips::toPixels(9570), Twips::toPixels(735)) + extra);
 }
 
 void ToolbarPanel::showRwPicture(int showRw)

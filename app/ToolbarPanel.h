@@ -23,13 +23,11 @@ public:
     QToolButton* cmdRattFel;
     QToolButton* cmdHuvudmenyn;
 
-    // Room the button's own frame takes on either side of a caption.
-    static constexpr int kCaptionMargin = 3;
-
     void SetCaptions();
     // The picture of cmdRattFel always shows the state its next click brings.
     void showRwPicture(int showRw);
 
 private:
+    void fitCaptions();
     QToolButton* addButton(const char* name, const QString& picture, int left, int width);
 };

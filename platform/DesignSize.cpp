@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -73,4 +74,83 @@ void SetDesignSize(QWidget* control, int widthTwips, int heightTwips)
     } else {
         control->setMinimumSize(width, height);
     }
+}
+
+QSize TextNeed(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (!label->pixmap().isNull())
+            return label->size();
+        if (label->wordWrap()) {
+            const int width = std::max(label->width(), label->minimumSizeHint().width());
+            return QSize(width, label->heightForWidth(width));
+        }
+        return label->minimumSizeHint();
+    }
+    if (const auto* tool = qobject_cast<const QToolButton*>(control)) {
+        const QFontMetrics fm = tool->fontMetrics();
+        const QSize text = fm.size(Qt::TextShowMnemonic, tool->text());
+        const bool under = tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
+        // Clear of the raised frame on either side, and beneath the picture when there is one.
+        return QSize(text.width() + 8, text.height() + 2 + (under ? tool->iconSize().height() : 0));
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const QSize need = ButtonNeed(button);
+        return QSize(need.width() + 2, need.height());
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return QSize(0, LineEditHeight(edit));
+    return QSize(0, 0);
+}
+
+QSize GrowFromDesign(const QList<QWidget*>& controls, const QList<QRect>& designed)
+{
+    const qsizetype count = std::min(controls.size(), designed.size());
+    QList<QSize> grown(count);
+    QList<QPoint> shift(count, QPoint(0, 0));
+    for (qsizetype i = 0; i < count; ++i) {
+        controls[i]->resize(designed[i].size());
+        const QSize need = TextNeed(controls[i]);
+        grown[i] = QSize(std::max(0, need.width() - designed[i].width()),
+                         std::max(0, need.height() - designed[i].height()));
+    }
+    // A control moves as far as the farthest-moved grown control before it.
+    QList<qsizetype> order(count);
+    for (qsizetype i = 0; i < count; ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return designed[a].top() != designed[b].top() ? designed[a].top() < designed[b].top()
+                                                      : designed[a].left() < designed[b].left();
+    });
+    for (qsizetype j : order) {
+        const QRect& r = designed[j];
+        for (qsizetype i : order) {
+            if (i == j)
+                continue;
+            const QRect& o = designed[i];
+            if (o.bottom() <= r.top())
+                shift[j].ry() = std::max(shift[j].y(), shift[i].y() + grown[i].height());
+        }
+    }
+    std::sort(order.begin(), order.end(),
+              [&](qsizetype a, qsizetype b) { return designed[a].left() < designed[b].left(); });
+    for (qsizetype j : order) {
+        const QRect& r = designed[j];
+        for (qsizetype i : order) {
+            if (i == j)
+                continue;
+            const QRect& o = designed[i];
+            const bool sameRow = o.top() <= r.bottom() && r.top() <= o.bottom();
+            if (sameRow && o.right() <= r.left())
+                shift[j].rx() = std::max(shift[j].x(), shift[i].x() + grown[i].width());
+        }
+    }
+    QSize extra(0, 0);
+    for (qsizetype i = 0; i < count; ++i) {
+        controls[i]->setGeometry(
+            QRect(designed[i].topLeft() + shift[i], designed[i].size() + grown[i]));
+        extra = extra.expandedTo(
+            QSize(shift[i].x() + grown[i].width(), shift[i].y() + grown[i].height()));
+    }
+    return extra;
 }

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "BakedPictures.h"
+#include "DesignSize.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "SettingKeys.h"
@@ -48,9 +49,17 @@ AboutBox::AboutBox(ProgramSettings& settings, Prompter& prompter, SecretClicks& 
 {
     setObjectName(QStringLiteral("frmOm"));
     setModal(true);
-    setFixedSize(Twips::toPixels(6000), Twips::toPixels(5100));
     createControls();
     applyCaptions();
+    // The design's places, grown where another language, font or DPI needs more room.
+    QList<QWidget*> controls;
+    QList<QRect> designed;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        controls.append(child);
+        designed.append(child->geometry());
+    }
+    const QSize extra = GrowFromDesign(controls, designed);
+    setFixedSize(QSize(Twips::toPixels(6000), Twips::toPixels(5100)) + extra);
 }
 
 void AboutBox::createControls()
@@ -122,15 +131,18 @@ void AboutBox::createControls()
         step->setWordWrap(true);
         step->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Twips::place(step, 240, top, 5520, 480);
-        // The step's own number is drawn over in bold colour, so the steps read as a list.
+        // The step's own number is drawn over in bold colour, so the steps read as a list; it
+        // belongs to its line and moves with it.
         QLabel* number = numbers[i];
+        number->setParent(step);
+        number->show();
         number->setFont(boldFace);
         number->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         number->setAutoFillBackground(true);
         QPalette palette = number->palette();
         palette.setColor(QPalette::WindowText, QColor(0x1a, 0x2f, 0x7a));
         number->setPalette(palette);
-        number->move(step->pos());
+        number->move(step->contentsRect().topLeft());
         fitToText(number);
         number->raise();
         top += 510;

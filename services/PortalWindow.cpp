@@ -1,5 +1,7 @@
 #include "PortalWindow.h"
 
+#include "DesignSize.h"
+
 #include "Browser.h"
 #include "Prompter.h"
 #include "Twips.h"
@@ -37,7 +39,6 @@ PortalWindow::PortalWindow(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("frmPortal"));
     setWindowTitle(QStringLiteral("Programtorget"));
     setModal(true);
-    setFixedSize(Twips::toPixels(6060), Twips::toPixels(3180));
 
     m_label1 = MakeLabel(this, "Label1", QStringLiteral("Programtorget"));
     m_label1->setFont(QFont(QStringLiteral("Times New Roman"), 18));
@@ -69,6 +70,14 @@ PortalWindow::PortalWindow(Prompter& prompter, QWidget* parent)
     Twips::place(m_label11, 120, 1860, 5820, 585);
     Twips::place(m_cmdHemsida, 120, 2640, 2415, 375);
     Twips::place(m_cmdSkolOk, 4560, 2640, 1380, 375);
+    // The design's places, grown where a font or DPI needs more room.
+    QList<QWidget*> controls{m_label1, m_label10, m_txtAdress,  m_cmdHurKopiera,
+                             m_label2, m_label11, m_cmdHemsida, m_cmdSkolOk};
+    QList<QRect> designed;
+    for (QWidget* control : controls)
+        designed.append(control->geometry());
+    const QSize extra = GrowFromDesign(controls, designed);
+    setFixedSize(QSize(Twips::toPixels(6060), Twips::toPixels(3180)) + extra);
 
     connect(m_cmdHemsida, &QPushButton::clicked, this, &PortalWindow::GoToService);
     connect(m_cmdHurKopiera, &QPushButton::clicked, this, &PortalWindow::ShowHowToCopy);

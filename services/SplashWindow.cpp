@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 QFrame* makeLine(QWidget* parent, int number)
@@ -63,11 +65,25 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     m_label1->setAlignment(Qt::AlignCenter);
     Twips::place(m_label1, 1950, 2910, 2100, 330);
 
-    // Three engraved-looking lines on each side of "Freely distributable".
+    // Three engraved-looking lines on each side of "Freely distributable". Where larger type
+    // needs a wider label, it grows both ways and the lines grow shorter, down to a stub; past
+    // that the window grows.
+    const int half = (std::max(0, m_label1->sizeHint().width() + 8 - m_label1->width()) + 1) / 2;
+    const int lineWidth = Twips::toPixels(1440);
+    const int shorter = std::min(half, lineWidth - Twips::toPixels(240));
+    const int outward = half - shorter;
+    m_label1->setGeometry(m_label1->geometry().adjusted(-half, 0, half, 0));
     for (int i = 0; i < 3; ++i) {
-        const int top = 2985 + i * 90;
-        Twips::place(makeLine(this, i + 1), 420, top, 1440, 15);
-        Twips::place(makeLine(this, i + 4), 4140, top, 1440, 15);
+        const int top = Twips::toPixels(2985 + i * 90);
+        makeLine(this, i + 1)->setGeometry(Twips::toPixels(420), top, lineWidth - shorter, 1);
+        makeLine(this, i + 4)
+            ->setGeometry(Twips::toPixels(4140) + half, top, lineWidth - shorter, 1);
+    }
+    if (outward > 0) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->move(child->x() + outward, child->y());
+        m_frm3DStart->setGeometry(m_frm3DStart->geometry().adjusted(-outward, 0, outward, 0));
+        setFixedSize(width() + 2 * outward, height());
     }
 
     m_tmrStart = new QTimer(this);

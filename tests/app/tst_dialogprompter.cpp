@@ -3,11 +3,14 @@
 #include "Translation.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -27,7 +30,8 @@ class DialogPrompterTest : public QObject
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (!dialog) {
             if (triesLeft > 0)
-                QTimer::singleShot(20, this, [this, act, triesLeft] { answer<Dialog>(act, triesLeft - 1); });
+                QTimer::singleShot(20, this,
+                                   [this, act, triesLeft] { answer<Dialog>(act, triesLeft - 1); });
             return;
         }
         act(dialog);
@@ -52,11 +56,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<int>("press"); // index into the sorted button texts
         QTest::addColumn<int>("answer");
-        QTest::newRow("sve yes/no/cancel, No") << "sve" << 0x23 << QStringList{"&Ja", "&Nej", "Avbryt"} << 1 << int(Prompter::No);
-        QTest::newRow("sve yes/no/cancel, Cancel") << "sve" << 0x23 << QStringList{"&Ja", "&Nej", "Avbryt"} << 2 << int(Prompter::Cancel);
-        QTest::newRow("eng yes/no, Yes") << "eng" << 0x24 << QStringList{"&No", "&Yes"} << 1 << int(Prompter::Yes);
-        QTest::newRow("fin exclamation OK") << "fin" << 0x30 << QStringList{"OK"} << 0 << int(Prompter::Ok);
-        QTest::newRow("information OK") << "sve" << 0x40 << QStringList{"OK"} << 0 << int(Prompter::Ok);
+        QTest::newRow("sve yes/no/cancel, No")
+            << "sve" << 0x23 << QStringList{"&Ja", "&Nej", "Avbryt"} << 1 << int(Prompter::No);
+        QTest::newRow("sve yes/no/cancel, Cancel")
+            << "sve" << 0x23 << QStringList{"&Ja", "&Nej", "Avbryt"} << 2 << int(Prompter::Cancel);
+        QTest::newRow("eng yes/no, Yes")
+            << "eng" << 0x24 << QStringList{"&No", "&Yes"} << 1 << int(Prompter::Yes);
+        QTest::newRow("fin exclamation OK")
+            << "fin" << 0x30 << QStringList{"OK"} << 0 << int(Prompter::Ok);
+        QTest::newRow("information OK")
+            << "sve" << 0x40 << QStringList{"OK"} << 0 << int(Prompter::Ok);
         QTest::newRow("plain OK") << "eng" << 0x00 << QStringList{"OK"} << 0 << int(Prompter::Ok);
     }
 
@@ -114,12 +123,14 @@ private Q_SLOTS:
         });
         const auto chosen = prompter.saveFileName(
             {QStringLiteral("Spara ordlista som"),
-             QStringLiteral("Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*"),
+             QStringLiteral(
+                 "Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*"),
              QStringLiteral("vkf"), QStringLiteral("*.vkf")});
         QVERIFY(chosen);
         QCOMPARE(*chosen, QDir(dir.path()).filePath(QStringLiteral("tyska.vkf")));
         QCOMPARE(title, QStringLiteral("Spara ordlista som"));
-        QCOMPARE(filters, (QStringList{"Vokabo filer (*.vkf)", "Glosfiler (*.gls)", "Alla filer (*.*)"}));
+        QCOMPARE(filters,
+                 (QStringList{"Vokabo filer (*.vkf)", "Glosfiler (*.gls)", "Alla filer (*.*)"}));
     }
 
     void cancelledOpenChooserGivesNothing()
@@ -135,6 +146,57 @@ private Q_SLOTS:
                                                    QStringLiteral("vkf"), QStringLiteral("*.vkf")});
         QVERIFY(!chosen);
         QCOMPARE(mode, QFileDialog::ExistingFile); // only existing files can be opened
+    }
+
+    // Debian ships only part of Qt's Swedish; the program's own translations fill in the rest.
+    void fileChooserSpeaksTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("computer");
+        QTest::newRow("sve") << "sve" << QStringList{"Leta i:", "Fil&namn:", "Filer av typen:"}
+                             << QStringList{"&Öppna", "Avbryt"} << "Dator";
+        QTest::newRow("fin") << "fin" << QStringList{"Lähde:"} << QStringList{"Peruuta"}
+                             << QString();
+    }
+    void fileChooserSpeaksTheInterfaceLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, labels);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, computer);
+        QVERIFY(InstallInterfaceTranslator(language));
+        DialogPrompter prompter;
+        QStringList shownLabels, shownButtons, sidebar;
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->isVisible())
+                    shownLabels << label->text();
+            }
+            for (const QAbstractButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->isVisible())
+                    shownButtons << button->text();
+            }
+            if (auto* places = dialog->findChild<QAbstractItemView*>(QStringLiteral("sidebar"))) {
+                for (int row = 0; row < places->model()->rowCount(); ++row)
+                    sidebar << places->model()->index(row, 0).data().toString();
+            }
+            dialog->reject();
+        });
+        prompter.openFileName({QStringLiteral("Öppna ordlista"),
+                               QStringLiteral("Alla filer (*.*)|*.*"), QStringLiteral("vkf"),
+                               QStringLiteral("*.vkf")});
+        for (const QString& label : labels)
+            QVERIFY2(shownLabels.contains(label), qPrintable(shownLabels.join(u'|')));
+        for (const QString& button : buttons)
+            QVERIFY2(shownButtons.contains(button), qPrintable(shownButtons.join(u'|')));
+        // Qt's own English must not show through.
+        QVERIFY(!shownLabels.contains(QStringLiteral("Look in:")));
+        QVERIFY(!shownButtons.contains(QStringLiteral("Cancel")));
+        QVERIFY(!shownButtons.contains(QStringLiteral("Peru")));
+        if (!computer.isEmpty())
+            QVERIFY2(sidebar.contains(computer), qPrintable(sidebar.join(u'|')));
     }
 };
 

@@ -12,16 +12,16 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -41,8 +41,14 @@ struct Started
     }
     ~Started() { InstallInterfaceTranslator(QStringLiteral("sve")); }
 
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
-    template <class T> T* child(const char* name) const { return window->findChild<T*>(QLatin1String(name)); }
+    QAction* action(const char* name) const
+    {
+        return window->findChild<QAction*>(QLatin1String(name));
+    }
+    template <class T> T* child(const char* name) const
+    {
+        return window->findChild<T*>(QLatin1String(name));
+    }
 };
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -138,13 +144,17 @@ private Q_SLOTS:
     void captionsInEachLanguage_data()
     {
         QTest::addColumn<QByteArray>("locale");
-        QTest::addColumn<QStringList>("expected"); // arkivmeny, avslutameny, cmdSkrivOrd, editera, cmdAntalratt, sprbutton
+        QTest::addColumn<QStringList>(
+            "expected"); // arkivmeny, avslutameny, cmdSkrivOrd, editera, cmdAntalratt, sprbutton
         QTest::newRow("sve") << QByteArray("sv_SE.UTF-8")
-                             << QStringList{"&Arkiv", "&Avsluta", "Skriv ord", "Skriv ord", "Antal rätt", "Inställningar..."};
+                             << QStringList{"&Arkiv",    "&Avsluta",   "Skriv ord",
+                                            "Skriv ord", "Antal rätt", "Inställningar..."};
         QTest::newRow("eng") << QByteArray("en_GB.UTF-8")
-                             << QStringList{"&File", "E&xit Vokabo", "Write", "Write words", "Count c", "Options..."};
+                             << QStringList{"&File",       "E&xit Vokabo", "Write",
+                                            "Write words", "Count c",      "Options..."};
         QTest::newRow("fin") << QByteArray("fi_FI.UTF-8")
-                             << QStringList{"&Tiedosto", "&Lopeta", "Kirjoita", "Kirjoita sanoja", "Laske o", "Asetukset..."};
+                             << QStringList{"&Tiedosto",       "&Lopeta", "Kirjoita",
+                                            "Kirjoita sanoja", "Laske o", "Asetukset..."};
     }
 
     void captionsInEachLanguage()
@@ -174,8 +184,10 @@ private Q_SLOTS:
             first << lang1->itemText(i);
         for (int i = 0; i < lang2->count(); ++i)
             second << lang2->itemText(i);
-        QCOMPARE(first, (QStringList{"Foreign", "English", "German", "French", "Spanish", "Italian", "Japanese"}));
-        QCOMPARE(second, (QStringList{"English", "German", "French", "Spanish", "Italian", "Swedish", "My language"}));
+        QCOMPARE(first, (QStringList{"Foreign", "English", "German", "French", "Spanish", "Italian",
+                                     "Japanese"}));
+        QCOMPARE(second, (QStringList{"English", "German", "French", "Spanish", "Italian",
+                                      "Swedish", "My language"}));
         QCOMPARE(lang1->currentText(), QStringLiteral("Foreign"));
         QCOMPARE(lang2->currentText(), QStringLiteral("English"));
         QCOMPARE(s.window->wordList().changed, 0);
@@ -293,11 +305,13 @@ private Q_SLOTS:
         QVERIFY(!s.window->close());
         QVERIFY(s.window->isVisible());
         QCOMPARE(exited.count(), 0);
-        QCOMPARE(s.prompter.messages[0].text,
-                 QStringLiteral("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"));
+        QCOMPARE(
+            s.prompter.messages[0].text,
+            QStringLiteral("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"));
         QCOMPARE(s.window->wordList()[0].learned, QStringLiteral("dog"));
         QCOMPARE(s.window->wordList().changed, 1);
-        QVERIFY(!QFile::exists(settings.iniPath()) || !settings.iniText().contains(QStringLiteral("[Position]")));
+        QVERIFY(!QFile::exists(settings.iniPath()) ||
+                !settings.iniText().contains(QStringLiteral("[Position]")));
     }
 
     void exitWritesTheSettingsInOrder()
@@ -314,7 +328,8 @@ private Q_SLOTS:
         const qsizetype position = lines.indexOf(QStringLiteral("[Position]"));
         QVERIFY(position > 0);
         QCOMPARE(lines.mid(position, 3), (QStringList{"[Position]", "X=1200", "Y=900"}));
-        QCOMPARE(lines.mid(position + 3, 3), (QStringList{"[Inställningar]", "Språk1=Engelska", "Språk2=Finska"}));
+        QCOMPARE(lines.mid(position + 3, 3),
+                 (QStringList{"[Inställningar]", "Språk1=Engelska", "Språk2=Finska"}));
         QVERIFY(lines.contains(QStringLiteral("ShowRw=-1")));
         QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("[Files]")), 5),
                  (QStringList{"[Files]", "1=", "2=/lists/tyska.vkf", "3=", "4="}));
@@ -348,6 +363,46 @@ private Q_SLOTS:
         QTest::mouseClick(s.child<QLineEdit>("t3"), Qt::RightButton);
         QTRY_VERIFY(menu->isVisible());
         menu->hide();
+    }
+
+    // The File and Help items carry standard shortcuts; the boxes' own editing keys still win.
+    void textBoxKeysCutCopyAndPaste()
+    {
+        TestSettings settings("sv_SE.UTF-8");
+        settings.writeIni("[Options]\r\nWelcome=0\r\n");
+        Started s;
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+        WordList& list = s.window->wordList();
+        list[0].learned = QStringLiteral("stor hund");
+        s.window->EnterEditor();
+        for (const char* item : {"klipput", "kopiera", "klistrain", "radera"})
+            QVERIFY2(s.action(item)->shortcut().isEmpty(), item);
+        auto* from = s.child<QLineEdit>("g1_0");
+        auto* to = s.child<QLineEdit>("g2_0");
+        from->setFocus();
+        QTRY_VERIFY(from->hasFocus());
+        QGuiApplication::clipboard()->clear();
+
+        from->setSelection(5, 4);
+        QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hund"));
+        QCOMPARE(from->text(), QStringLiteral("stor hund"));
+
+        from->setSelection(0, 5);
+        QTest::keyClick(from, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("stor "));
+        QCOMPARE(list[0].learned, QStringLiteral("hund"));
+
+        to->setFocus();
+        QTRY_VERIFY(to->hasFocus());
+        QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(to->text(), QStringLiteral("stor "));
+        QCOMPARE(list[0].known, QStringLiteral("stor "));
+        QCOMPARE(list.changed, 1);
+        // None of the keys reached a menu command: still the editor, no question asked.
+        QVERIFY(s.child<QWidget>("editgl")->isVisible());
+        QVERIFY(s.prompter.messages.isEmpty());
     }
 
     void enterInTheLastBoxTurnsThePageAndSaves()

@@ -49,27 +49,27 @@ QString Misfit(QWidget* w)
 }
 
 // A plain frame or line drawn around or between controls, not a control of its own.
-// The toolbar's buttons keep their designed places, which overlap by one pixel (855 twips
-// wide, 840 apart); their captions are still checked.
 bool IsDecoration(const QWidget* w)
 {
-    return w->metaObject() == &QFrame::staticMetaObject ||
-           (w->parentWidget() && w->parentWidget()->objectName() == u"pnlToolbar");
+    return w->metaObject() == &QFrame::staticMetaObject;
 }
 
-// Windows still laid out in fixed pixels, each with the fault it shows; they are to be laid
-// out like the options dialog.
-QString KnownMisfit(const QString& ui, const QString& window, bool largerFont)
+// The design itself lays a few neighbours 15 twips, one pixel, over each other: the toolbar's
+// buttons (855 twips wide, 840 apart) and the quiz heading forhorru with the labels and the first
+// row around it. They may share that one pixel and no more.
+bool DesignedOverlap(const QWidget* a, const QWidget* b)
 {
-    if (window == u"about")
-        return QStringLiteral("the about box's numbers overlap their lines; larger type is cut");
-    if (window == u"quiz")
-        return QStringLiteral("the quiz page's l2visa overlaps forhorru");
-    if (largerFont && (window == u"portal" || window == u"splash"))
-        return QStringLiteral("fixed-size window: larger type is cut");
-    if (window == u"main menu" && (ui == u"fin" || (ui == u"eng" && largerFont)))
-        return QStringLiteral("the main menu's big buttons keep their design width");
-    return {};
+    const QRect shared = a->geometry().intersected(b->geometry());
+    if (shared.width() > 1 && shared.height() > 1)
+        return false;
+    if (a->parentWidget()->objectName() == u"pnlToolbar")
+        return true;
+    const auto heading = [](const QWidget* w, const QWidget* other) {
+        static const QStringList around{QStringLiteral("l2visa"), QStringLiteral("l1visa"),
+                                        QStringLiteral("v0"), QStringLiteral("t0")};
+        return w->objectName() == u"forhorru" && around.contains(other->objectName());
+    };
+    return heading(a, b) || heading(b, a);
 }
 
 } // namespace
@@ -126,7 +126,8 @@ void WindowsFitTest::textsHaveRoomAndNothingOverlaps()
             // Siblings lie side by side; none covers another.
             for (QWidget* other : shown) {
                 if (other == w || other->parentWidget() != w->parentWidget() || w == top ||
-                    other == top || IsDecoration(w) || IsDecoration(other))
+                    other == top || IsDecoration(w) || IsDecoration(other) ||
+                    DesignedOverlap(w, other))
                     continue;
                 if (w->geometry().intersects(other->geometry()))
                     problems.append(Where(w) + QStringLiteral(" overlaps ") + Where(other));
@@ -134,8 +135,6 @@ void WindowsFitTest::textsHaveRoomAndNothingOverlaps()
         }
     });
     QVERIFY(texts > 0);
-    if (const QString known = KnownMisfit(ui, window, points > 0); !known.isEmpty())
-        QEXPECT_FAIL("", qPrintable(known), Continue);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
 
