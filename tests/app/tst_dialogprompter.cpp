@@ -3,14 +3,11 @@
 #include "Translation.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -146,57 +143,6 @@ private Q_SLOTS:
                                                    QStringLiteral("vkf"), QStringLiteral("*.vkf")});
         QVERIFY(!chosen);
         QCOMPARE(mode, QFileDialog::ExistingFile); // only existing files can be opened
-    }
-
-    // Debian ships only part of Qt's Swedish; the program's own translations fill in the rest.
-    void fileChooserSpeaksTheInterfaceLanguage_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("computer");
-        QTest::newRow("sve") << "sve" << QStringList{"Leta i:", "Fil&namn:", "Filer av typen:"}
-                             << QStringList{"&Öppna", "Avbryt"} << "Dator";
-        QTest::newRow("fin") << "fin" << QStringList{"Lähde:"} << QStringList{"Peruuta"}
-                             << QString();
-    }
-    void fileChooserSpeaksTheInterfaceLanguage()
-    {
-        QFETCH(QString, language);
-        QFETCH(QStringList, labels);
-        QFETCH(QStringList, buttons);
-        QFETCH(QString, computer);
-        QVERIFY(InstallInterfaceTranslator(language));
-        DialogPrompter prompter;
-        QStringList shownLabels, shownButtons, sidebar;
-        whenShown<QFileDialog>([&](QFileDialog* dialog) {
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->isVisible())
-                    shownLabels << label->text();
-            }
-            for (const QAbstractButton* button : dialog->findChildren<QPushButton*>()) {
-                if (button->isVisible())
-                    shownButtons << button->text();
-            }
-            if (auto* places = dialog->findChild<QAbstractItemView*>(QStringLiteral("sidebar"))) {
-                for (int row = 0; row < places->model()->rowCount(); ++row)
-                    sidebar << places->model()->index(row, 0).data().toString();
-            }
-            dialog->reject();
-        });
-        prompter.openFileName({QStringLiteral("Öppna ordlista"),
-                               QStringLiteral("Alla filer (*.*)|*.*"), QStringLiteral("vkf"),
-                               QStringLiteral("*.vkf")});
-        for (const QString& label : labels)
-            QVERIFY2(shownLabels.contains(label), qPrintable(shownLabels.join(u'|')));
-        for (const QString& button : buttons)
-            QVERIFY2(shownButtons.contains(button), qPrintable(shownButtons.join(u'|')));
-        // Qt's own English must not show through.
-        QVERIFY(!shownLabels.contains(QStringLiteral("Look in:")));
-        QVERIFY(!shownButtons.contains(QStringLiteral("Cancel")));
-        QVERIFY(!shownButtons.contains(QStringLiteral("Peru")));
-        if (!computer.isEmpty())
-            QVERIFY2(sidebar.contains(computer), qPrintable(sidebar.join(u'|')));
     }
 };
 
