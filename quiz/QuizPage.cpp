@@ -264,11 +264,15 @@ void QuizPage::answerChanged(int r)
 void QuizPage::MarkAnswer(int r)
 {
     QLineEdit* box = m_answers[size_t(r)];
-    const bool right = box->text() == slotOfRow(r).quizLearned;
+    const WordSlot& slot = slotOfRow(r);
+    const bool right = box->text() == slot.quizLearned;
     const QColor base = box->palette().color(QPalette::Base);
     const QColor colour = right ? AnswerColours::Right(base) : AnswerColours::Wrong(base);
     setAnswerColour(r, colour);
-    showMark(r, right ? Mark::Right : Mark::Wrong, colour);
+    // A blank row past the list's end asks nothing, so a tick there would only be noise.
+    const bool asksNothing =
+        box->text().isEmpty() && slot.quizLearned.isEmpty() && slot.quizKnown.isEmpty();
+    showMark(r, asksNothing ? Mark::None : right ? Mark::Right : Mark::Wrong, colour);
 }
 
 QColor QuizPage::normalColour() const

@@ -337,11 +337,21 @@ void TestQuizPage::emptyAnswerBelowListEnd()
     QVERIFY(quiz.start());
     QCOMPARE(quiz.colour(2), kGreen);
     QCOMPARE(quiz.colour(7), kGreen);
+    // A blank row asks nothing: no tick and no "right" for a screen reader, only for answers.
+    const auto markShown = [&](int r) {
+        return quiz.t(r)->findChild<QAction*>(QStringLiteral("mark%1").arg(r))->isVisible();
+    };
+    QVERIFY(markShown(0));
+    QVERIFY(!markShown(2) && !markShown(7));
+    QVERIFY(quiz.t(7)->accessibleDescription().isEmpty());
 
     QTest::keyClicks(quiz.t(7), QStringLiteral("x"));
     QCOMPARE(quiz.colour(7), kRed);
+    QVERIFY(markShown(7));
+    QCOMPARE(quiz.t(7)->accessibleDescription(), QStringLiteral("Fel"));
     QTest::keyClick(quiz.t(7), Qt::Key_Backspace);
     QCOMPARE(quiz.colour(7), kGreen);
+    QVERIFY(!markShown(7));
 }
 
 void TestQuizPage::answersKeptAfterLeavingAndEntering()
