@@ -9,8 +9,6 @@
 // killed copy is recognised and cleared at the next save of the same file.
 class AtomicFile : public QIODevice
 {
-    Q_OBJECT
-
 public:
     explicit AtomicFile(const QString& path);
     ~AtomicFile() override; // removes the temporary file unless it was committed

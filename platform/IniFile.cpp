@@ -95,13 +95,24 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-// Line breaks inside a name or value would split the line and damage the file.
+// Line breaks inside a name or value would split the line and damage the file, and a NUL would
+// end the value there.
 QString oneLine(const QString& s)
 {
     QString out = s;
     out.replace(u'\r', u' ');
     out.replace(u'\n', u' ');
+    out.replace(QChar(0), u' ');
     return out.trimmed();
+}
+
+// A value in outer double quotes gets one more pair, which the read removes again.
+QString storedValue(const QString& value)
+{
+    QString out = oneLine(value);
+    if (out.size() >= 2 && out.front() == u'"' && out.back() == u'"')
+        out = u'"' + out + u'"';
+    return out;
 }
 
 // Only a damaged settings file grows this big. Its text is kept while the file stays the same,
@@ -305,7 +316,7 @@ QString replaced(const QString& text, const QString& section, const QString& key
 {
     const QString wantSection = oneLine(section);
     const QString wantKey = oneLine(key);
-    const QString newLine = wantKey + u'=' + oneLine(value);
+    const QString newLine = wantKey + u'=' + storedValue(value);
     QStringList lines = splitLines(text);
 
     qsizetype sectionAt = -1;

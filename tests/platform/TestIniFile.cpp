@@ -31,6 +31,7 @@ private Q_SLOTS:
     void oversizedFileIsNotRewritten();
     void valuesReadAsWindowsReadsThem_data();
     void valuesReadAsWindowsReadsThem();
+    void quotedAndNulValuesComeBackAsWritten();
     void utf16FileIsWrittenBackInUtf16_data();
     void utf16FileIsWrittenBackInUtf16();
 
@@ -221,6 +222,15 @@ void TestIniFile::valuesReadAsWindowsReadsThem()
     // A file big enough to be kept in memory reads the same.
     m_settings->writeIni(ini + QByteArray(128 * 1024, ';'));
     QCOMPARE(IniFile::read(path(), u"Options"_qs, u"Welcome"_qs, u"default"_qs), value);
+}
+
+void TestIniFile::quotedAndNulValuesComeBackAsWritten()
+{
+    QVERIFY(IniFile::write(path(), u"Language1"_qs, u"0"_qs, u"\"Klingon\""_qs));
+    QVERIFY(IniFile::write(path(), u"Language1"_qs, u"1"_qs, u"a"_qs + QChar(0) + u"b"_qs));
+    QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"0"_qs, QString()), u"\"Klingon\""_qs);
+    QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"1"_qs, QString()), u"a b"_qs);
+    QCOMPARE(m_settings->iniBytes(), QByteArray("[Language1]\r\n0=\"\"Klingon\"\"\r\n1=a b\r\n"));
 }
 
 void TestIniFile::utf16FileIsWrittenBackInUtf16_data()
