@@ -15,7 +15,10 @@
 
 namespace {
 
-QByteArray nativeName(const QString& path) { return QFile::encodeName(path); }
+QByteArray nativeName(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 
 bool processRuns(qint64 pid)
 {
@@ -26,7 +29,10 @@ bool processRuns(qint64 pid)
 
 AtomicFile::AtomicFile(const QString& path) : m_path(QFileInfo(path).absoluteFilePath()) {}
 
-AtomicFile::~AtomicFile() { cancel(); }
+AtomicFile::~AtomicFile()
+{
+    cancel();
+}
 
 QString AtomicFile::temporaryPrefix(const QString& path)
 {
@@ -56,10 +62,10 @@ bool AtomicFile::open(OpenMode mode)
         temporaryPrefix(m_path) + QString::number(QCoreApplication::applicationPid()) + u'-';
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString name =
-            prefix + QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(
-                         7, u'0');
-        const int fd = ::open(nativeName(name).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions);
+            prefix +
+            QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(7, u'0');
+        const int fd = ::open(nativeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              permissions);
         if (fd >= 0) {
             m_fd = fd;
             m_temporary = name;
@@ -77,7 +83,10 @@ bool AtomicFile::open(OpenMode mode)
     return false;
 }
 
-qint64 AtomicFile::readData(char*, qint64) { return -1; }
+qint64 AtomicFile::readData(char*, qint64)
+{
+    return -1;
+}
 
 qint64 AtomicFile::writeData(const char* data, qint64 size)
 {

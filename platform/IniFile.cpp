@@ -227,8 +227,9 @@ QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr,
         *encoding = found;
     QString text = decodeFile(bytes, found);
     if (big) {
-        last = KeptText{path,          found, info.size(), info.lastModified(),
-                        info.metadataChangeTime(), text,  valuesOf(text)};
+        last = KeptText{
+            path, found,         info.size(), info.lastModified(), info.metadataChangeTime(),
+            text, valuesOf(text)};
         if (kept)
             *kept = &last;
     }

@@ -127,7 +127,8 @@ bool printServerReachable()
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsSet("CUPS_SERVER"))
         return true;
-    for (const char* path : {"/run/cups/cups.sock", "/var/run/cups/cups.sock", "/etc/cups/client.conf"}) {
+    for (const char* path :
+         {"/run/cups/cups.sock", "/var/run/cups/cups.sock", "/etc/cups/client.conf"}) {
         if (QFileInfo::exists(QString::fromLatin1(path)))
             return true;
     }

@@ -32,9 +32,9 @@ public:
 private:
     void drawRow(const QString& row);
 
-    SystemPrinters::Printer m_printer; // the default printer, or
+    SystemPrinters::Printer m_printer;     // the default printer, or
     std::unique_ptr<AtomicFile> m_pdfFile; // a PDF file, whole or not at all,
-    std::unique_ptr<QPdfWriter> m_pdf;      // written without the printer plugin
+    std::unique_ptr<QPdfWriter> m_pdf;     // written without the printer plugin
     QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;
     bool m_ok = false;

@@ -24,7 +24,10 @@ FileCommands::FileCommands(WordList& list, Prompter& prompter, FileCommandsView&
 {
 }
 
-QString FileCommands::untitledTitle() const { return tr("Vokabo - Osparad ordlista"); }
+QString FileCommands::untitledTitle() const
+{
+    return tr("Vokabo - Osparad ordlista");
+}
 
 QString FileCommands::fileTitle() const
 {
@@ -36,9 +39,15 @@ QString FileCommands::filter()
     return tr("Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*");
 }
 
-QString FileCommands::openTitle() { return tr("Öppna ordlista"); }
+QString FileCommands::openTitle()
+{
+    return tr("Öppna ordlista");
+}
 
-QString FileCommands::saveTitle() { return tr("Spara ordlista som"); }
+QString FileCommands::saveTitle()
+{
+    return tr("Spara ordlista som");
+}
 
 bool FileCommands::askToSave(const QString& question)
 {
@@ -125,7 +134,10 @@ void FileCommands::fileNotFound()
     m_prompter.message(tr("Filen finns inte."), tr("Öppna fil"), Prompter::ExclamationOk);
 }
 
-void FileCommands::OpenRecent(int k) { openRecentEntry(k, true); }
+void FileCommands::OpenRecent(int k)
+{
+    openRecentEntry(k, true);
+}
 
 void FileCommands::openRecentEntry(int k, bool ask)
 {

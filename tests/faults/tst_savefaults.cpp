@@ -42,7 +42,8 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile_data()
         << "missing/list.vkf" << qint64(0) << "Filen eller mappen finns inte.";
     QTest::newRow("parent is a file")
         << "old.vkf/list.vkf" << qint64(0) << "En del av sökvägen är inte en mapp.";
-    QTest::newRow("target is a folder") << "folder.vkf" << qint64(0) << "Det är en mapp, inte en fil.";
+    QTest::newRow("target is a folder")
+        << "folder.vkf" << qint64(0) << "Det är en mapp, inte en fil.";
     QTest::newRow("target is a pipe") << "pipe.vkf" << qint64(0) << "Det är ingen vanlig fil.";
     QTest::newRow("disk full at once") << "" << qint64(1) << "Filen blir för stor.";
     QTest::newRow("disk full after 4 KB") << "" << qint64(4096) << "Filen blir för stor.";

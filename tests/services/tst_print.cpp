@@ -359,8 +359,9 @@ void PrintTest::realPdfThatCannotBeWrittenFails()
     PrintWordList(SampleList(), prompter, printers);
 
     QCOMPARE(prompter.messages.size(), 2);
-    QCOMPARE(prompter.messages[1].text,
-             QStringLiteral("Ordlistan kunde inte skrivas ut.\rEn del av sökvägen är inte en mapp."));
+    QCOMPARE(
+        prompter.messages[1].text,
+        QStringLiteral("Ordlistan kunde inte skrivas ut.\rEn del av sökvägen är inte en mapp."));
     QCOMPARE(prompter.messages[1].flags, 0x30);
 }
 

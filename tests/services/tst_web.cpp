@@ -198,12 +198,13 @@ void WebTest::slowDesktopQueryIsNotWaitedFor()
     const QString browser = RecordingBrowser(dir);
     const QString opener = WriteScript(dir.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\n");
     // The answer would come, but only after the window had been frozen for seconds.
-    WriteScript(dir.filePath(QStringLiteral("xdg-mime")), "#!/bin/sh\n/bin/sleep 2\necho webby.desktop\n");
+    WriteScript(dir.filePath(QStringLiteral("xdg-mime")),
+                "#!/bin/sh\n/bin/sleep 2\necho webby.desktop\n");
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("nodata/applications")));
     QFile entry(dir.filePath(QStringLiteral("nodata/applications/webby.desktop")));
     QVERIFY(entry.open(QIODevice::WriteOnly));
-    entry.write("[Desktop Entry]\nName=Webby\nType=Application\nExec=" + QFile::encodeName(browser) +
-                " %u\n");
+    entry.write("[Desktop Entry]\nName=Webby\nType=Application\nExec=" +
+                QFile::encodeName(browser) + " %u\n");
     entry.close();
 
     QCOMPARE(FindBrowser(), opener);

@@ -1,6 +1,6 @@
 #include "../platform/TestDevices.h"
-#include "TestFiles.h"
 #include "AtomicFile.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
 
