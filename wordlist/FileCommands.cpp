@@ -24,10 +24,7 @@ FileCommands::FileCommands(WordList& list, Prompter& prompter, FileCommandsView&
 {
 }
 
-QString FileCommands::untitledTitle() const
-{
-    return tr("Vokabo - Osparad ordlista");
-}
+QString FileCommands::untitledTitle() const { return tr("Vokabo - Osparad ordlista"); }
 
 QString FileCommands::fileTitle() const
 {
@@ -39,15 +36,9 @@ QString FileCommands::filter()
     return tr("Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*");
 }
 
-QString FileCommands::openTitle()
-{
-    return tr("Öppna ordlista");
-}
+QString FileCommands::openTitle() { return tr("Öppna ordlista"); }
 
-QString FileCommands::saveTitle()
-{
-    return tr("Spara ordlista som");
-}
+QString FileCommands::saveTitle() { return tr("Spara ordlista som"); }
 
 bool FileCommands::askToSave(const QString& question)
 {
@@ -134,10 +125,7 @@ void FileCommands::fileNotFound()
     m_prompter.message(tr("Filen finns inte."), tr("Öppna fil"), Prompter::ExclamationOk);
 }
 
-void FileCommands::OpenRecent(int k)
-{
-    openRecentEntry(k, true);
-}
+void FileCommands::OpenRecent(int k) { openRecentEntry(k, true); }
 
 void FileCommands::openRecentEntry(int k, bool ask)
 {
