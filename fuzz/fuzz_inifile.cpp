@@ -31,6 +31,7 @@ bool sameName(const QString& a, const QString& b)
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
+// The value as it reads back: a NUL in it is stored as a blank.
 QString oneLine(QString s)
 {
     s.replace(u'\r', u' ');

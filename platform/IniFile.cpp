@@ -95,21 +95,22 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-// Line breaks inside a name or value would split the line and damage the file, and a NUL would
-// end the value there.
+// Line breaks inside a name or value would split the line and damage the file.
 QString oneLine(const QString& s)
 {
     QString out = s;
     out.replace(u'\r', u' ');
     out.replace(u'\n', u' ');
-    out.replace(QChar(0), u' ');
     return out.trimmed();
 }
 
-// A value in outer double quotes gets one more pair, which the read removes again.
+// A NUL would end the value on reading, and a value in outer double quotes gets one more pair,
+// which the read removes again.
 QString storedValue(const QString& value)
 {
-    QString out = oneLine(value);
+    QString v = value;
+    v.replace(QChar(0), u' ');
+    QString out = oneLine(v);
     if (out.size() >= 2 && out.front() == u'"' && out.back() == u'"')
         out = u'"' + out + u'"';
     return out;
@@ -236,9 +237,9 @@ QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr,
     return text;
 }
 
-// Another copy holds the lock for one read and one write, so a wait this long only runs out
-// when that copy hangs.
-constexpr int kLiveOwnerWaitMs = 20000;
+// Another copy holds the lock for one read and one write at a time, though a burst of its
+// writes may keep it busy for seconds. Past 30 s QLockFile takes a lock over as stale anyway.
+constexpr int kLiveOwnerWaitMs = 45000;
 // A lock file that names no owner is either being written this moment or can never be taken.
 constexpr int kUnusableLockWaitMs = 500;
 
@@ -271,7 +272,9 @@ bool takeLock(QLockFile& lock, const QString& lockPath)
         return true;
     }
     const QDeadlineTimer ownerDeadline(kLiveOwnerWaitMs);
-    const QDeadlineTimer unusableDeadline(kUnusableLockWaitMs);
+    // Runs while the lock names no owner, every time anew: another copy's lock is nameless for
+    // the moment between its creation and the writing of its owner.
+    std::optional<QDeadlineTimer> unusableDeadline;
     for (;;) {
         if (lock.tryLock(0))
             return true;
@@ -281,7 +284,11 @@ bool takeLock(QLockFile& lock, const QString& lockPath)
         QString host;
         QString app;
         const bool owned = lock.getLockInfo(&pid, &host, &app);
-        if ((owned ? ownerDeadline : unusableDeadline).hasExpired()) {
+        if (owned)
+            unusableDeadline.reset();
+        else if (!unusableDeadline)
+            unusableDeadline.emplace(kUnusableLockWaitMs);
+        if (owned ? ownerDeadline.hasExpired() : unusableDeadline->hasExpired()) {
             setBlocked(lockPath, true);
             return false;
         }
