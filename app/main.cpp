@@ -32,6 +32,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     LogStartUpStep("application");
+    // Qt has taken its own options (-style, -platform, -reverse ...) out of these by now.
+    const QString wordListPath = ParseCommandLine(QCoreApplication::arguments()).wordListPath;
     // The style chosen for this desktop (or by -style), with the program's standard pictures.
     QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QStringLiteral("Vokabo"));
@@ -64,7 +66,7 @@ int main(int argc, char** argv)
                          Qt::QueuedConnection);
         splash->close();
         splash->deleteLater();
-        if (!window->load(commandLine.wordListPath)) {
+        if (!window->load(wordListPath)) {
             QApplication::exit(0);
             return;
         }

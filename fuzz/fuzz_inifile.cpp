@@ -1,9 +1,13 @@
-// The settings file's reader and writer. Input: the file's bytes, then section, key, value and a
-// second section and key, separated by 0x1F. Whatever the file holds, a write makes the key read
-// back as written, leaves every other key as it was, and survives the trip through the encoding.
+// The settings file's reader and writer, on the text and on a real file. Input: the file's bytes,
+// then section, key, value and a second section and key, separated by 0x1F. Whatever the file
+// holds, a write makes the key read back as written, leaves every other key as it was, and
+// survives the trip through the encoding.
 #include "FuzzCheck.h"
 #include "IniFile.h"
 #include "TextCodec.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -31,7 +35,44 @@ QString oneLine(QString s)
 {
     s.replace(u'\r', u' ');
     s.replace(u'\n', u' ');
+    s.replace(QChar(0), u' ');
     return s.trimmed();
+}
+
+// One file for every run, in a folder of its own.
+QString filePath()
+{
+    static QTemporaryDir dir;
+    return dir.filePath(QStringLiteral("Vokabo.ini"));
+}
+
+// The same checks through IniFile::read and IniFile::write on the file holding the bytes.
+void checkFile(const QByteArray& bytes, const QString& section, const QString& key,
+               const QString& value, const QString& section2, const QString& key2)
+{
+    const QString path = filePath();
+    {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "fuzz file opens");
+        FUZZ_CHECK(file.write(bytes) == bytes.size(), "fuzz file is written");
+    }
+    const QString missing(QChar(0)); // no value read can hold a NUL
+    const QString before = IniFile::read(path, section2, key2, missing);
+    FUZZ_CHECK(!before.contains(QChar(0)) || before == missing, "a NUL ends a value");
+    const bool wrote = IniFile::write(path, section, key, value);
+    if (!wrote) {
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::ReadOnly) && file.readAll() == bytes,
+                   "a failed write leaves the file");
+        return;
+    }
+    if (usableSection(section) && usableKey(key))
+        FUZZ_CHECK(IniFile::read(path, section, key, missing) == oneLine(value),
+                   "written value reads back from the file");
+    if (!(sameName(section, section2) && sameName(key, key2)) && usableSection(section) &&
+        usableKey(key))
+        FUZZ_CHECK(IniFile::read(path, section2, key2, missing) == before,
+                   "other keys in the file are kept");
 }
 
 } // namespace
@@ -65,5 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (usableSection(section) && usableKey(key))
         FUZZ_CHECK(IniFile::replaced(written, section, key, value) == written,
                    "second write is idle");
+    checkFile(f[0], section, key, value, section2, key2);
     return 0;
 }

@@ -43,11 +43,26 @@ QStringList DefaultLanguageList(const QString& uiLanguage, int which)
 std::optional<QStringList> ReadStoredLanguageList(const QString& section,
                                                   const QString& lastIndexKey)
 {
-    const QString text = Settings::ReadSetting(section, lastIndexKey, QString());
-    if (!Settings::HasLeadingNumber(text))
-        return std::nullopt;
-    const int last = Settings::LeadingInt(text, -1, kMaxLanguageListLastIndex);
+    // No value can hold a NUL, so this default tells a missing key from an empty one.
+    const QString missing(QChar(0));
+    const QString text = Settings::ReadSetting(section, lastIndexKey, missing);
     QStringList entries;
+    if (!Settings::HasLeadingNumber(text)) {
+        // A hand-edited count without a number: the entries that are there are the list, and
+        // writing the defaults over them would lose it.
+        if (text == missing)
+            return std::nullopt;
+        for (int i = 0; i <= kMaxLanguageListLastIndex; ++i) {
+            QString entry = Settings::ReadSetting(section, QString::number(i), missing);
+            if (entry == missing)
+                break;
+            entries.append(std::move(entry));
+        }
+        if (entries.isEmpty())
+            return std::nullopt;
+        return entries;
+    }
+    const int last = Settings::LeadingInt(text, -1, kMaxLanguageListLastIndex);
     for (int i = 0; i <= last; ++i)
         entries.append(Settings::ReadSetting(section, QString::number(i), QString()));
     return entries;

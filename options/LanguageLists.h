@@ -15,8 +15,10 @@ QStringList DefaultLanguageList(const QString& uiLanguage, int which);
 // A hand-edited last index must not make us read keys for ever.
 constexpr int kMaxLanguageListLastIndex = 499;
 
-// The entries of a stored list, or nothing when none is stored. Only a last index that is
-// missing, empty or not a number counts as absent, so "0" is a list of one entry.
+// The entries of a stored list, or nothing when none is stored. A missing last index counts as
+// absent, and "0" is a list of one entry. A last index without a number (empty or hand-edited)
+// gives the entries from key 0 up to the first missing key, and counts as absent when there are
+// none.
 std::optional<QStringList> ReadStoredLanguageList(const QString& section,
                                                   const QString& lastIndexKey);
 // Writes the last index (entries minus one, -1 for none) and then the entries; keys beyond the

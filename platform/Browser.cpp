@@ -1,11 +1,14 @@
 #include "Browser.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -48,17 +51,20 @@ QString desktopEntryExec(const QString& desktopId)
     return QString();
 }
 
-QString defaultDesktopEntry(const QString& mimeType)
+// The whole lookup runs while the window waits, so all its queries together get this long.
+constexpr int kLookupMilliseconds = 600;
+
+QString defaultDesktopEntry(const QString& mimeType, const QDeadlineTimer& deadline)
 {
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty())
+    if (xdgMime.isEmpty() || deadline.hasExpired())
         return QString();
     QProcess query;
     query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     // A hanging helper must not freeze the program.
-    if (!query.waitForFinished(3000)) {
+    if (!query.waitForFinished(int(std::max<qint64>(1, deadline.remainingTime())))) {
         query.kill();
-        query.waitForFinished(1000);
+        query.waitForFinished(100);
         return QString();
     }
     if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
@@ -128,9 +134,10 @@ QString DefaultBrowser()
             return program;
     }
 #endif
+    const QDeadlineTimer deadline(kLookupMilliseconds);
     for (const QString& mimeType :
          {QStringLiteral("x-scheme-handler/http"), QStringLiteral("text/html")}) {
-        const QString entry = defaultDesktopEntry(mimeType);
+        const QString entry = defaultDesktopEntry(mimeType, deadline);
         if (entry.isEmpty())
             continue;
         const QString program = resolveProgram(BrowserFromDesktopExec(desktopEntryExec(entry)));

@@ -3,13 +3,21 @@
 #include "TextCodec.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSet>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
+
+#include <mutex>
+#include <thread>
 
 namespace IniFile {
 namespace {
@@ -41,6 +49,16 @@ Line parse(QStringView raw)
         line.value = t.sliced(eq + 1).trimmed();
     }
     return line;
+}
+
+// A value as Windows reads it: a NUL ends it, and matching outer double quotes are removed.
+QStringView valueOf(QStringView raw)
+{
+    const qsizetype nul = raw.indexOf(QChar(0));
+    QStringView v = (nul >= 0 ? raw.first(nul) : raw).trimmed();
+    if (v.size() >= 2 && v.front() == u'"' && v.back() == u'"')
+        v = v.sliced(1, v.size() - 2);
+    return v;
 }
 
 bool sameName(QStringView a, QStringView b)
@@ -77,22 +95,65 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-// Line breaks inside a name or value would split the line and damage the file.
+// Line breaks inside a name or value would split the line and damage the file, and a NUL would
+// end the value there.
 QString oneLine(const QString& s)
 {
     QString out = s;
     out.replace(u'\r', u' ');
     out.replace(u'\n', u' ');
+    out.replace(QChar(0), u' ');
     return out.trimmed();
+}
+
+// A value in outer double quotes gets one more pair, which the read removes again.
+QString storedValue(const QString& value)
+{
+    QString out = oneLine(value);
+    if (out.size() >= 2 && out.front() == u'"' && out.back() == u'"')
+        out = u'"' + out + u'"';
+    return out;
 }
 
 // Only a damaged settings file grows this big. Its text is kept while the file stays the same,
 // or a list index of 999 in it would mean reading megabytes a thousand times.
 constexpr qint64 kKeepTextFromBytes = 64 * 1024;
 
+// A file that starts with a UTF-16 byte-order mark, as a Windows editor may save it, is read and
+// written back in that encoding; any other file goes through TextCodec.
+enum class FileEncoding { Detected, Utf16LE, Utf16BE };
+
+FileEncoding encodingOf(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return FileEncoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return FileEncoding::Utf16BE;
+    return FileEncoding::Detected;
+}
+
+QString decodeFile(const QByteArray& bytes, FileEncoding encoding)
+{
+    if (encoding == FileEncoding::Detected)
+        return TextCodec::decode(bytes);
+    QStringDecoder decoder(encoding == FileEncoding::Utf16LE ? QStringDecoder::Utf16LE
+                                                             : QStringDecoder::Utf16BE);
+    return decoder.decode(QByteArrayView(bytes).sliced(2));
+}
+
+QByteArray encodeFile(const QString& text, FileEncoding encoding)
+{
+    if (encoding == FileEncoding::Detected)
+        return TextCodec::encode(text);
+    const bool le = encoding == FileEncoding::Utf16LE;
+    QStringEncoder encoder(le ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+    return QByteArray(le ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encoder.encode(text));
+}
+
 struct KeptText
 {
     QString path;
+    FileEncoding encoding = FileEncoding::Detected;
     qint64 size = -1;
     QDateTime modified;
     QDateTime changed;
@@ -117,7 +178,7 @@ QHash<QString, QString> valuesOf(const QString& text)
         else if (line.kind == Line::Key && section) {
             const QString name = nameKey(*section, line.name);
             if (!values.contains(name))
-                values.insert(name, line.value.toString());
+                values.insert(name, valueOf(line.value).toString());
         }
         return true;
     });
@@ -130,10 +191,13 @@ KeptText& keptText()
     return kept;
 }
 
-// kept: set to the kept text when the file is big enough to be kept.
-QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr)
+// kept: set to the kept text when the file is big enough to be kept; encoding: set to the file's.
+QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr,
+                 FileEncoding* encoding = nullptr)
 {
     *ok = false;
+    if (encoding)
+        *encoding = FileEncoding::Detected;
     if (kept)
         *kept = nullptr;
     // A folder, device or pipe in the file's place is not a settings file; a pipe would block.
@@ -147,6 +211,8 @@ QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr)
         *ok = true;
         if (kept)
             *kept = &last;
+        if (encoding)
+            *encoding = last.encoding;
         return last.text;
     }
     QFile file(path);
@@ -156,14 +222,73 @@ QString readText(const QString& path, bool* ok, const KeptText** kept = nullptr)
     if (file.error() != QFileDevice::NoError)
         return {};
     *ok = true;
-    QString text = TextCodec::decode(bytes);
+    const FileEncoding found = encodingOf(bytes);
+    if (encoding)
+        *encoding = found;
+    QString text = decodeFile(bytes, found);
     if (big) {
-        last = KeptText{path, info.size(),   info.lastModified(), info.metadataChangeTime(),
-                        text, valuesOf(text)};
+        last = KeptText{
+            path, found,         info.size(), info.lastModified(), info.metadataChangeTime(),
+            text, valuesOf(text)};
         if (kept)
             *kept = &last;
     }
     return text;
+}
+
+// Another copy holds the lock for one read and one write, so a wait this long only runs out
+// when that copy hangs.
+constexpr int kLiveOwnerWaitMs = 20000;
+// A lock file that names no owner is either being written this moment or can never be taken.
+constexpr int kUnusableLockWaitMs = 500;
+
+std::mutex blockedMutex;
+QSet<QString> blockedLocks; // locks whose wait ran out in this run
+
+bool isBlocked(const QString& lockPath)
+{
+    const std::lock_guard guard(blockedMutex);
+    return blockedLocks.contains(lockPath);
+}
+
+void setBlocked(const QString& lockPath, bool blocked)
+{
+    const std::lock_guard guard(blockedMutex);
+    if (blocked)
+        blockedLocks.insert(lockPath);
+    else
+        blockedLocks.remove(lockPath);
+}
+
+// Takes the lock, or gives up after one wait per run; a stale lock of a dead copy is taken over
+// at once by QLockFile itself.
+bool takeLock(QLockFile& lock, const QString& lockPath)
+{
+    if (isBlocked(lockPath)) {
+        if (!lock.tryLock(0))
+            return false;
+        setBlocked(lockPath, false);
+        return true;
+    }
+    const QDeadlineTimer ownerDeadline(kLiveOwnerWaitMs);
+    const QDeadlineTimer unusableDeadline(kUnusableLockWaitMs);
+    for (;;) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError)
+            return false; // the folder does not let us create the lock: no wait helps
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        const bool owned = lock.getLockInfo(&pid, &host, &app);
+        if ((owned ? ownerDeadline : unusableDeadline).hasExpired()) {
+            setBlocked(lockPath, true);
+            return false;
+        }
+        // Short, uneven naps, so the other copy's moment between two writes is not missed.
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(500 + QRandomGenerator::global()->bounded(2000)));
+    }
 }
 
 } // namespace
@@ -179,7 +304,7 @@ std::optional<QString> lookup(const QString& text, const QString& section, const
         if (line.kind == Line::Section) {
             inSection = sameName(line.name, wantSection);
         } else if (inSection && line.kind == Line::Key && sameName(line.name, wantKey)) {
-            found = line.value.toString();
+            found = valueOf(line.value).toString();
             return false;
         }
         return true;
@@ -192,7 +317,7 @@ QString replaced(const QString& text, const QString& section, const QString& key
 {
     const QString wantSection = oneLine(section);
     const QString wantKey = oneLine(key);
-    const QString newLine = wantKey + u'=' + oneLine(value);
+    const QString newLine = wantKey + u'=' + storedValue(value);
     QStringList lines = splitLines(text);
 
     qsizetype sectionAt = -1;
@@ -248,17 +373,20 @@ bool write(const QString& path, const QString& section, const QString& key, cons
     if (info.exists() && !info.isFile())
         return false;
     QDir().mkpath(info.absolutePath());
-    // Another running copy may be between its read and its write; waiting keeps its key. A lock
-    // that cannot be had within the time does not stop the write.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(2000);
+    // Another running copy may be between its read and its write: without the lock, one of the two
+    // keys would be lost, so a write that cannot have the lock is skipped.
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!takeLock(lock, lockPath))
+        return false;
     info.refresh();
 
     // Only the head of an oversized file is read, so writing it back would cut off the rest.
     if (info.exists() && info.size() > kMaxFileBytes)
         return false;
     bool ok = false;
-    QString text = readText(path, &ok);
+    FileEncoding encoding = FileEncoding::Detected;
+    QString text = readText(path, &ok, nullptr, &encoding);
     if (!ok && info.exists())
         return false; // an unreadable file is left alone rather than replaced by one key
     text = replaced(text, section, key, value);
@@ -268,7 +396,7 @@ bool write(const QString& path, const QString& section, const QString& key, cons
     // Buffered, a short write at the final flush goes unnoticed and a cut file is committed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const QByteArray bytes = TextCodec::encode(text);
+    const QByteArray bytes = encodeFile(text, encoding);
     for (qint64 done = 0; done < bytes.size();) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0) {

@@ -5,7 +5,9 @@
 #include <optional>
 
 // A Windows-style INI profile file: "[section]" lines followed by "key=value" lines. Section and
-// key names match without regard to letter case and to blanks at either end; values are trimmed.
+// key names match without regard to letter case and to blanks at either end; values are trimmed,
+// end at a NUL, and lose matching outer double quotes, as Windows reads them. A file that starts
+// with a UTF-16 byte-order mark is read and written in UTF-16, any other through TextCodec.
 // Every call goes to the file: there is no cache, so two running copies see each other's writes.
 // A write replaces only the value of its key and never deletes a key or a section.
 namespace IniFile {
@@ -26,8 +28,11 @@ QString read(const QString& path, const QString& section, const QString& key,
              const QString& defaultValue);
 
 // Writes the key, creating the file and the folder when needed. The file is replaced atomically,
-// so a reader never sees half a file. Returns false when the file could not be written, or when
-// it is larger than kMaxFileBytes and rewriting it would lose its tail.
+// so a reader never sees half a file, and only while holding Vokabo.ini.lock (path + ".lock"),
+// so two copies never undo each other's keys. Returns false when the file could not be written,
+// when it is larger than kMaxFileBytes and rewriting it would lose its tail, or when the lock
+// could not be had: a lock held by a live copy is waited for, a lock that can never be taken
+// costs one short wait per run and later writes try it once without waiting.
 bool write(const QString& path, const QString& section, const QString& key, const QString& value);
 
 } // namespace IniFile

@@ -14,6 +14,8 @@ public:
     virtual void printLine(const QString& text) = 0;
     // Closes the document and hands it on; false when the job failed at any point.
     virtual bool endDoc() = 0;
+    // Why the job failed, in the interface language, when the system said; empty otherwise.
+    virtual QString failureReason() const { return {}; }
 };
 
 // Opens line printers: the system's default printer, or a PDF file when there is none.

@@ -1,6 +1,7 @@
 #include "QPrinterLinePrinter.h"
 
 #include "MemoryTrim.h"
+#include "SystemError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,7 +16,11 @@ QPrinterLinePrinter::QPrinterLinePrinter(const QString& documentName, const QStr
         if (!m_device)
             return;
     } else {
-        m_pdf = std::make_unique<QPdfWriter>(pdfPath);
+        // A full disk must not leave a cut PDF under the list's name.
+        m_pdfFile = std::make_unique<AtomicFile>(pdfPath);
+        if (!m_pdfFile->open(QIODevice::WriteOnly))
+            return;
+        m_pdf = std::make_unique<QPdfWriter>(m_pdfFile.get());
         m_pdf->setTitle(documentName);
         m_pdf->setCreator(QStringLiteral("Vokabo"));
         // A file has no printer margins of its own; leave room as a printer would.
@@ -94,7 +99,23 @@ bool QPrinterLinePrinter::endDoc()
         m_ok = false;
     if (SystemPrinters::failed(m_printer.get()))
         m_ok = false;
+    if (m_pdfFile) {
+        // The writer must be done with the file before the file is put in place.
+        m_device = nullptr;
+        m_pdf.reset();
+        if (m_ok && m_pdfFile->systemError() == 0)
+            m_ok = m_pdfFile->commit();
+        else
+            m_ok = false;
+        if (!m_ok)
+            m_pdfFile->cancel();
+    }
     return m_ok;
+}
+
+QString QPrinterLinePrinter::failureReason() const
+{
+    return m_pdfFile ? SystemError::text(m_pdfFile->systemError()) : QString();
 }
 
 namespace {
@@ -106,7 +127,8 @@ bool printServerReachable()
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsSet("CUPS_SERVER"))
         return true;
-    for (const char* path : {"/run/cups/cups.sock", "/var/run/cups/cups.sock", "/etc/cups/client.conf"}) {
+    for (const char* path :
+         {"/run/cups/cups.sock", "/var/run/cups/cups.sock", "/etc/cups/client.conf"}) {
         if (QFileInfo::exists(QString::fromLatin1(path)))
             return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "LinePrinter.h"
 
 #include "SystemPrinters.h"
@@ -23,6 +24,7 @@ public:
 
     void printLine(const QString& text) override;
     bool endDoc() override;
+    QString failureReason() const override;
 
     // The font that prints the program's lines.
     static QFont lineFont();
@@ -30,8 +32,9 @@ public:
 private:
     void drawRow(const QString& row);
 
-    SystemPrinters::Printer m_printer; // the default printer, or
-    std::unique_ptr<QPdfWriter> m_pdf; // a PDF file, written without the printer plugin
+    SystemPrinters::Printer m_printer;     // the default printer, or
+    std::unique_ptr<AtomicFile> m_pdfFile; // a PDF file, whole or not at all,
+    std::unique_ptr<QPdfWriter> m_pdf;     // written without the printer plugin
     QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;
     bool m_ok = false;

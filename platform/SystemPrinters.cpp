@@ -52,7 +52,8 @@ bool load(const QString& directory)
         return true;
     const QString folder =
         directory.isEmpty() ? moduleDirectory(QCoreApplication::applicationDirPath()) : directory;
-    auto* library = new QLibrary(QDir(folder).filePath(QStringLiteral("libvokabo_printer.so")));
+    // By its base name, which QLibrary completes as each system names its modules.
+    auto* library = new QLibrary(QDir(folder).filePath(QStringLiteral("vokabo_printer")));
     if (!library->load()) {
         qCWarning(lcPrinters) << "no printer module:" << library->errorString();
         delete library;

@@ -66,13 +66,16 @@ void PrintWordList(const WordList& list, Prompter& prompter, LinePrinterFactory&
     }
 
     bool printed = false;
+    QString reason;
     if (printer) {
         for (const QString& line : lines)
             printer->printLine(line);
         printed = printer->endDoc();
+        reason = printer->failureReason();
     }
     if (!printed) {
-        prompter.message(PrintCommand::failed(), QString(), Prompter::ExclamationOk);
+        prompter.message(PrintCommand::failed() + (reason.isEmpty() ? QString() : u'\r' + reason),
+                         QString(), Prompter::ExclamationOk);
         return;
     }
     if (!pdfPath.isEmpty()) {

@@ -1,6 +1,9 @@
 #include "FileCommands.h"
 
 #include "Prompter.h"
+#include "SystemError.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -203,7 +206,10 @@ bool FileCommands::AutoSave()
 
 bool FileCommands::OpenStartupFile(const QString& path)
 {
-    if (!FileExists(path)) {
+    // Only a name with nothing behind it is not found; whatever is there but cannot be read
+    // gets Open's message and reason.
+    const QFileInfo info(path);
+    if (path.isEmpty() || (!info.exists() && !info.isSymLink())) {
         fileNotFound();
         return false;
     }
@@ -229,10 +235,12 @@ QString FileCommands::reason(const WordListFileError& error) const
         return tr("Det är en mapp, inte en fil.");
     case WordListFileError::NotText:
         return tr("Filen är ingen textfil.");
+    case WordListFileError::NotAFile:
+        return tr("Det är ingen vanlig fil.");
     case WordListFileError::LineTooLong:
         return tr("Filen har en rad som är för lång för en ordlista.");
     default:
-        return error.systemReason;
+        return error.systemError ? SystemError::text(error.systemError) : error.systemReason;
     }
 }
 

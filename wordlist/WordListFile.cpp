@@ -3,15 +3,25 @@
 #include "TextCodec.h"
 #include "TextLineReader.h"
 
+#include "AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 WordListFileError error(WordListFileError::Kind kind, const QString& reason = QString())
 {
     return WordListFileError{kind, reason};
+}
+
+WordListFileError systemError(WordListFileError::Kind kind, int code)
+{
+    return WordListFileError{kind, QString(), code};
 }
 
 } // namespace
@@ -93,10 +103,16 @@ WordListFileError ReadWordListFile(const QString& path, WordListFileContent& con
         return error(WordListFileError::IsFolder);
     // A device or a pipe could feed us forever or block the open itself.
     if (info.exists() && !info.isFile())
-        return error(WordListFileError::CannotOpen);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+        return error(WordListFileError::NotAFile);
+    // Opened here, so the system's own reason for a failure is known.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return systemError(WordListFileError::CannotOpen, errno);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return error(WordListFileError::CannotOpen, file.errorString());
+    }
     return ReadWordListFile(file, content);
 }
 
@@ -176,17 +192,16 @@ WordListFileError WriteWordListFile(WordList& list)
         return error(WordListFileError::IsFolder);
     // A pipe or device in the list's place would be swapped for a plain file.
     if (info.exists() && !info.isFile())
-        return error(WordListFileError::CannotWrite);
-    QSaveFile file(list.filePath);
-    // Buffered, a short write at the final flush goes unnoticed and a cut file is committed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return error(WordListFileError::CannotWrite, file.errorString());
+        return error(WordListFileError::NotAFile);
+    AtomicFile file(list.filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return systemError(WordListFileError::CannotWrite, file.systemError());
     if (const WordListFileError e = WriteWordListFile(std::as_const(list), file)) {
-        file.cancelWriting();
-        return e;
+        file.cancel();
+        return file.systemError() ? systemError(e.kind, file.systemError()) : e;
     }
     if (!file.commit())
-        return error(WordListFileError::CannotWrite, file.errorString());
+        return systemError(WordListFileError::CannotWrite, file.systemError());
     list.changed = 0;
     return {};
 }

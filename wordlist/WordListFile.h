@@ -26,9 +26,19 @@ struct WordListFileContent
 
 struct WordListFileError
 {
-    enum Kind { None, CannotOpen, IsFolder, CannotRead, NotText, LineTooLong, CannotWrite };
+    enum Kind {
+        None,
+        CannotOpen,
+        IsFolder,
+        NotAFile, // a pipe, device or socket
+        CannotRead,
+        NotText,
+        LineTooLong,
+        CannotWrite
+    };
     Kind kind = None;
     QString systemReason; // the platform's own description, when it gave one
+    int systemError = 0;  // the errno behind it, when known; its reason is SystemError::text
 
     explicit operator bool() const { return kind != None; }
 };

@@ -117,6 +117,10 @@
         <source>Spara ordlista</source>
         <translation>Save wordlist</translation>
     </message>
+    <message>
+        <source>Det är ingen vanlig fil.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -452,6 +456,65 @@
     <message>
         <source>Antal rätt</source>
         <translation>Number of correct written words</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Du har inte behörighet till filen eller mappen.</source>
+        <translation>You do not have permission for the file or folder.</translation>
+    </message>
+    <message>
+        <source>Det finns inte plats kvar på disken.</source>
+        <translation>There is no space left on the disk.</translation>
+    </message>
+    <message>
+        <source>Disken är skrivskyddad.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>Filen eller mappen finns inte.</source>
+        <translation>The file or folder does not exist.</translation>
+    </message>
+    <message>
+        <source>En del av sökvägen är inte en mapp.</source>
+        <translation>A part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <source>Det är en mapp, inte en fil.</source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>Sökvägen har för många symboliska länkar.</source>
+        <translation>The path has too many symbolic links.</translation>
+    </message>
+    <message>
+        <source>Namnet är för långt.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Filen blir för stor.</source>
+        <translation>The file would be too large.</translation>
+    </message>
+    <message>
+        <source>Disken kunde inte läsas eller skrivas.</source>
+        <translation>The disk could not be read or written.</translation>
+    </message>
+    <message>
+        <source>För många filer är öppna.</source>
+        <translation>Too many files are open.</translation>
+    </message>
+    <message>
+        <source>Filen används av ett annat program.</source>
+        <translation>The file is in use by another program.</translation>
+    </message>
+    <message>
+        <source>Det är ingen vanlig fil.</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Systemfel %1.</source>
+        <translation>System error %1.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,10 @@
         <source>Spara ordlista</source>
         <translation>Tallenna sanalista</translation>
     </message>
+    <message>
+        <source>Det är ingen vanlig fil.</source>
+        <translation>Se ei ole tavallinen tiedosto.</translation>
+    </message>
 </context>
 <context>
     <name>HelpCommand</name>
@@ -452,6 +456,65 @@
     <message>
         <source>Antal rätt</source>
         <translation>Oikeinkirjoitettua sanaa</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Du har inte behörighet till filen eller mappen.</source>
+        <translation>Sinulla ei ole oikeutta tiedostoon tai kansioon.</translation>
+    </message>
+    <message>
+        <source>Det finns inte plats kvar på disken.</source>
+        <translation>Levyllä ei ole tilaa jäljellä.</translation>
+    </message>
+    <message>
+        <source>Disken är skrivskyddad.</source>
+        <translation>Levy on kirjoitussuojattu.</translation>
+    </message>
+    <message>
+        <source>Filen eller mappen finns inte.</source>
+        <translation>Tiedostoa tai kansiota ei ole.</translation>
+    </message>
+    <message>
+        <source>En del av sökvägen är inte en mapp.</source>
+        <translation>Osa polusta ei ole kansio.</translation>
+    </message>
+    <message>
+        <source>Det är en mapp, inte en fil.</source>
+        <translation>Se on kansio, ei tiedosto.</translation>
+    </message>
+    <message>
+        <source>Sökvägen har för många symboliska länkar.</source>
+        <translation>Polussa on liian monta symbolista linkkiä.</translation>
+    </message>
+    <message>
+        <source>Namnet är för långt.</source>
+        <translation>Nimi on liian pitkä.</translation>
+    </message>
+    <message>
+        <source>Filen blir för stor.</source>
+        <translation>Tiedostosta tulisi liian suuri.</translation>
+    </message>
+    <message>
+        <source>Disken kunde inte läsas eller skrivas.</source>
+        <translation>Levyä ei voitu lukea tai kirjoittaa.</translation>
+    </message>
+    <message>
+        <source>För många filer är öppna.</source>
+        <translation>Liian monta tiedostoa on auki.</translation>
+    </message>
+    <message>
+        <source>Filen används av ett annat program.</source>
+        <translation>Tiedosto on toisen ohjelman käytössä.</translation>
+    </message>
+    <message>
+        <source>Det är ingen vanlig fil.</source>
+        <translation>Se ei ole tavallinen tiedosto.</translation>
+    </message>
+    <message>
+        <source>Systemfel %1.</source>
+        <translation>Järjestelmävirhe %1.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 class RecordingView : public FileCommandsView
@@ -43,7 +46,10 @@ class FileCommandsTest : public QObject
     RecordingView m_view;
     std::unique_ptr<FileCommands> m_files;
 
-    QString path(const char* name) const { return QDir(m_dir.path()).filePath(QLatin1String(name)); }
+    QString path(const char* name) const
+    {
+        return QDir(m_dir.path()).filePath(QLatin1String(name));
+    }
 
     QString makeList(const char* name, const QStringList& words)
     {
@@ -74,7 +80,8 @@ private Q_SLOTS:
         QCOMPARE(m_prompter.messages.size(), 1);
         QCOMPARE(m_prompter.messages[0].flags, 0x23);
         QCOMPARE(m_prompter.messages[0].title, QString());
-        QCOMPARE(m_prompter.messages[0].text, QStringLiteral("Vill du spara ändringar i denna ordlista?"));
+        QCOMPARE(m_prompter.messages[0].text,
+                 QStringLiteral("Vill du spara ändringar i denna ordlista?"));
         QCOMPARE(m_prompter.dialogs.size(), 1);
         QCOMPARE(m_prompter.dialogs[0].kind, FakePrompter::Dialog::Save);
         QCOMPARE(m_list[0].learned, QStringLiteral("dog"));
@@ -118,13 +125,15 @@ private Q_SLOTS:
     void openReadsAndPushesRecent()
     {
         const QString p = makeList("a.vkf", {QStringLiteral("dog"), QStringLiteral("hund")});
-        m_files->recentFiles = {QStringLiteral("/r1"), QStringLiteral("/r2"), QStringLiteral("/r3"), QStringLiteral("/r4")};
+        m_files->recentFiles = {QStringLiteral("/r1"), QStringLiteral("/r2"), QStringLiteral("/r3"),
+                                QStringLiteral("/r4")};
         m_prompter.fileAnswers.enqueue(p);
         m_files->Open();
         QCOMPARE(m_prompter.dialogs[0].kind, FakePrompter::Dialog::Open);
         QCOMPARE(m_prompter.dialogs[0].spec.title, QStringLiteral("Öppna ordlista"));
         QCOMPARE(m_prompter.dialogs[0].spec.filter,
-                 QStringLiteral("Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*"));
+                 QStringLiteral(
+                     "Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*"));
         QCOMPARE(m_prompter.dialogs[0].spec.defaultExtension, QStringLiteral("vkf"));
         QCOMPARE(m_list[0].learned, QStringLiteral("dog"));
         QCOMPARE(m_list.heading, QStringLiteral("Rubrik"));
@@ -139,7 +148,8 @@ private Q_SLOTS:
     void openingRecentEntryThreeMovesItToTheHead()
     {
         const QString p = makeList("three.vkf", {QStringLiteral("a"), QStringLiteral("b")});
-        m_files->recentFiles = {QStringLiteral("/one"), QStringLiteral("/two"), p, QStringLiteral("/four")};
+        m_files->recentFiles = {QStringLiteral("/one"), QStringLiteral("/two"), p,
+                                QStringLiteral("/four")};
         m_prompter.fileAnswers.enqueue(p);
         m_files->Open();
         QCOMPARE(m_files->recentFiles[0], p);
@@ -163,7 +173,8 @@ private Q_SLOTS:
     void saveAsOntoEntryTwoPushesItAgain()
     {
         const QString p = path("two.vkf");
-        m_files->recentFiles = {QStringLiteral("/one"), p, QStringLiteral("/three"), QStringLiteral("/four")};
+        m_files->recentFiles = {QStringLiteral("/one"), p, QStringLiteral("/three"),
+                                QStringLiteral("/four")};
         m_list[0].learned = QStringLiteral("x");
         m_list.changed = 1;
         m_prompter.fileAnswers.enqueue(p);
@@ -218,7 +229,8 @@ private Q_SLOTS:
         m_files->Open();
         QCOMPARE(m_prompter.messages.size(), 1);
         QCOMPARE(m_prompter.messages[0].text,
-                 QStringLiteral("Detta progran kan bara öppna de 100 första orden i en ordlistor med med än 100 ord."));
+                 QStringLiteral("Detta progran kan bara öppna de 100 första orden i en ordlistor "
+                                "med med än 100 ord."));
         QCOMPARE(m_prompter.messages[0].flags, 0x40);
         QCOMPARE(m_list.Length(), 100);
         QCOMPARE(m_list[99].known, QStringLiteral("k99"));
@@ -265,7 +277,8 @@ private Q_SLOTS:
         m_prompter.answers.enqueue(answer);
         m_files->Open();
         QCOMPARE(m_prompter.messages[0].text,
-                 QStringLiteral("Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?"));
+                 QStringLiteral(
+                     "Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?"));
         QCOMPARE(!m_prompter.dialogs.isEmpty(), dialogShown);
     }
 
@@ -274,6 +287,53 @@ private Q_SLOTS:
         QVERIFY(!m_files->OpenStartupFile(path("nothing.vkf")));
         QCOMPARE(m_prompter.messages.size(), 1);
         QCOMPARE(m_prompter.messages[0].text, QStringLiteral("Filen finns inte."));
+        QCOMPARE(m_files->recentFiles[0], QString());
+    }
+
+    void startupFileThatCannotBeReadSaysWhy_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << "folder"
+                                << "Det är en mapp, inte en fil.";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "Det är ingen vanlig fil.";
+        QTest::newRow("/dev/zero") << "device"
+                                   << "Det är ingen vanlig fil.";
+        QTest::newRow("link to itself") << "loop"
+                                        << "Sökvägen har för många symboliska länkar.";
+        QTest::newRow("unreadable") << "unreadable"
+                                    << "Du har inte behörighet till filen eller mappen.";
+    }
+
+    // Only a name with nothing behind it is "not found"; the rest gets Open's message.
+    void startupFileThatCannotBeReadSaysWhy()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QString p = QDir(m_dir.path()).filePath(kind + QStringLiteral(".vkf"));
+        if (kind == u"folder") {
+            QVERIFY(QDir().mkdir(p));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(p).constData(), 0600), 0);
+        } else if (kind == u"device") {
+            p = QStringLiteral("/dev/zero");
+        } else if (kind == u"loop") {
+            QVERIFY(QFile::link(p, p));
+        } else {
+            if (::geteuid() == 0)
+                QSKIP("root reads every file");
+            makeList("unreadable.vkf", {QStringLiteral("a"), QStringLiteral("b")});
+            QVERIFY(QFile::setPermissions(p, QFile::WriteOwner));
+        }
+        m_list[0].learned = QStringLiteral("keep");
+        QVERIFY(!m_files->OpenStartupFile(p));
+        QCOMPARE(m_prompter.messages.size(), 1);
+        QCOMPARE(m_prompter.messages[0].text,
+                 QStringLiteral("Ordlistan %1 kunde inte öppnas.\r%2").arg(p, reason));
+        QCOMPARE(m_prompter.messages[0].title, QStringLiteral("Öppna ordlista"));
+        QCOMPARE(m_prompter.messages[0].flags, 0x30);
+        QCOMPARE(m_list[0].learned, QStringLiteral("keep"));
         QCOMPARE(m_files->recentFiles[0], QString());
     }
 

@@ -36,19 +36,25 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile_data()
     QTest::addColumn<QString>("target");
     // 0: no limit; otherwise the file system takes only this many bytes a file.
     QTest::addColumn<qint64>("diskRoom");
-    QTest::newRow("folder does not exist") << "missing/list.vkf" << qint64(0);
-    QTest::newRow("parent is a file") << "old.vkf/list.vkf" << qint64(0);
-    QTest::newRow("target is a folder") << "folder.vkf" << qint64(0);
-    QTest::newRow("target is a pipe") << "pipe.vkf" << qint64(0);
-    QTest::newRow("disk full at once") << "" << qint64(1);
-    QTest::newRow("disk full after 4 KB") << "" << qint64(4096);
-    QTest::newRow("disk full one byte short") << "" << qint64(-1);
+    // The system's reason, as the Swedish interface tells it.
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder does not exist")
+        << "missing/list.vkf" << qint64(0) << "Filen eller mappen finns inte.";
+    QTest::newRow("parent is a file")
+        << "old.vkf/list.vkf" << qint64(0) << "En del av sökvägen är inte en mapp.";
+    QTest::newRow("target is a folder")
+        << "folder.vkf" << qint64(0) << "Det är en mapp, inte en fil.";
+    QTest::newRow("target is a pipe") << "pipe.vkf" << qint64(0) << "Det är ingen vanlig fil.";
+    QTest::newRow("disk full at once") << "" << qint64(1) << "Filen blir för stor.";
+    QTest::newRow("disk full after 4 KB") << "" << qint64(4096) << "Filen blir för stor.";
+    QTest::newRow("disk full one byte short") << "" << qint64(-1) << "Filen blir för stor.";
 }
 
 void SaveFaultsTest::failedSaveKeepsTheOldFile()
 {
     QFETCH(QString, target);
     QFETCH(qint64, diskRoom);
+    QFETCH(QString, reason);
     TestSettings settings("sv_SE.UTF-8");
     const QDir dir(settings.folder());
     const QString oldPath = dir.filePath(QStringLiteral("old.vkf"));
@@ -93,9 +99,9 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile()
     QCOMPARE(prompter.messages.size(), 1);
     QCOMPARE(prompter.messages[0].title, QStringLiteral("Spara ordlista"));
     QCOMPARE(prompter.messages[0].flags, int(Prompter::ExclamationOk));
-    QVERIFY2(
-        prompter.messages[0].text.startsWith(QStringLiteral("Ordlistan kunde inte sparas som ")),
-        qPrintable(prompter.messages[0].text));
+    QCOMPARE(prompter.messages[0].text,
+             QStringLiteral("Ordlistan kunde inte sparas som %1.\r%2")
+                 .arg(target.isEmpty() ? oldPath : dir.filePath(target), reason));
     // No half-written temporary file is left beside the old one.
     QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
     // A pipe or device in the way is never swapped for a file.
@@ -146,15 +152,23 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
         QCOMPARE(content.pairs.size(), size_t(WordList::MaxWords));
         (now == a ? sawOld : sawNew)++;
     }
-    // A kill between the temporary file's naming and its rename can leave it behind.
-    QStringList others = dir.entryList(QDir::Files);
+    // A kill between the temporary file's naming and its rename can leave it behind, hidden and
+    // named as what it is.
+    QStringList others = dir.entryList(QDir::Files | QDir::Hidden);
     others.removeAll(QStringLiteral("list.vkf"));
+    for (const QString& other : others)
+        QVERIFY2(other.startsWith(QStringLiteral(".list.vkf.vokabo-save-")), qPrintable(other));
     qInfo("killed %d times while saving, within %d us: old list %d, new list %d, other files "
           "left %lld %s",
           kRuns, spreadMicroseconds, sawOld, sawNew, others.size(), qPrintable(others.join(u' ')));
     // Both outcomes occurred, so the kills did land between and inside saves.
     QVERIFY(sawOld > 0);
     QVERIFY(sawNew > 0);
+    // The next save of the list clears what the killed copies left.
+    WordList list = FaultList('A');
+    list.filePath = path;
+    QVERIFY(!WriteWordListFile(list));
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("list.vkf")});
 }
 
 QTEST_MAIN(SaveFaultsTest)

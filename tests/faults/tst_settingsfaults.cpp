@@ -46,7 +46,9 @@ private Q_SLOTS:
     void brokenSettingsFileStartsWithDefaults_data();
     void brokenSettingsFileStartsWithDefaults();
     void fullDiskKeepsTheOldSettings();
+    void twoCopiesWritingKeepAValidFile_data();
     void twoCopiesWritingKeepAValidFile();
+    void lockThatCannotBeTakenSkipsTheWrite();
 };
 
 void SettingsFaultsTest::brokenSettingsFileStartsWithDefaults_data()
@@ -143,13 +145,34 @@ void SettingsFaultsTest::fullDiskKeepsTheOldSettings()
     QCOMPARE(QDir(settings.folder()).entryList(QDir::Files), QStringList{"Vokabo.ini"});
 }
 
+void SettingsFaultsTest::twoCopiesWritingKeepAValidFile_data()
+{
+    QTest::addColumn<bool>("slowDisk");
+    QTest::newRow("normal disk") << false;
+    // Each write holds the lock longer, so a copy waits for it far longer than on a fast disk.
+    QTest::newRow("fdatasync 10 ms slower") << true;
+}
+
 void SettingsFaultsTest::twoCopiesWritingKeepAValidFile()
 {
+    QFETCH(bool, slowDisk);
     TestSettings settings;
     const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/fault_helper");
     constexpr int kWrites = 150;
     QProcess first;
     QProcess second;
+    const QString syncLog = QDir(settings.folder()).filePath(QStringLiteral("syncs.log"));
+    if (slowDisk) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VOKABO_SLOW_SYNC));
+        env.insert(QStringLiteral("VOKABO_SLOW_SYNC_LOG"), syncLog);
+        // The sanitizer runtime would refuse to start behind a preloaded library.
+        const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   asan + (asan.isEmpty() ? "" : ":") + QStringLiteral("verify_asan_link_order=0"));
+        first.setProcessEnvironment(env);
+        second.setProcessEnvironment(env);
+    }
     first.start(helper,
                 {QStringLiteral("settings"), QStringLiteral("A"), QString::number(kWrites)});
     second.start(helper,
@@ -158,6 +181,8 @@ void SettingsFaultsTest::twoCopiesWritingKeepAValidFile()
     QVERIFY(second.waitForFinished(120000));
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(second.exitCode(), 0);
+    if (slowDisk) // every write of both copies went through the slow fdatasync
+        QVERIFY(QFileInfo(syncLog).size() >= 4 * kWrites);
 
     const QString text = TextCodec::decode(settings.iniBytes());
     const QStringList lines = text.split(QStringLiteral("\r\n"));
@@ -190,6 +215,31 @@ void SettingsFaultsTest::twoCopiesWritingKeepAValidFile()
     qInfo("two copies wrote %d settings each at once: %d of them lost to the other copy", kWrites,
           lost);
     QCOMPARE(lost, 0);
+}
+
+void SettingsFaultsTest::lockThatCannotBeTakenSkipsTheWrite()
+{
+    TestSettings settings;
+    const QByteArray old = "[Options]\r\nWelcome=0\r\n";
+    settings.writeIni(old);
+    QVERIFY(QDir().mkdir(settings.iniPath() + QStringLiteral(".lock")));
+    // Without the lock a write could undo another copy's: each is skipped, as a failed write is.
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(!IniFile::write(settings.iniPath(), QStringLiteral("Files"), QString::number(i),
+                                QStringLiteral("lista.vkf")));
+    Settings::WriteSetting(QStringLiteral("Options"), QStringLiteral("Welcome"),
+                           QStringLiteral("1"));
+    QCOMPARE(settings.iniBytes(), old);
+    QCOMPARE(Settings::ReadSetting(QStringLiteral("Options"), QStringLiteral("Welcome"), "1"),
+             QStringLiteral("0"));
+    QCOMPARE(QDir(settings.folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList({"Vokabo.ini", "Vokabo.ini.lock"}));
+
+    // Once the lock can be had again, writes go through at once.
+    QVERIFY(QDir().rmdir(settings.iniPath() + QStringLiteral(".lock")));
+    QVERIFY(IniFile::write(settings.iniPath(), QStringLiteral("Options"), QStringLiteral("Welcome"),
+                           QStringLiteral("1")));
+    QCOMPARE(settings.iniBytes(), QByteArray("[Options]\r\nWelcome=1\r\n"));
 }
 
 QTEST_MAIN(SettingsFaultsTest)

@@ -144,10 +144,19 @@ void LanguageListsTest::storedLastIndex_data()
     const QStringList swedishDefaults = DefaultLanguageList(QStringLiteral("sve"), 1);
     QTest::newRow("no key: defaults")
         << QByteArray("[Spr\xe5k1]\r\n" + entries) << swedishDefaults << "6";
-    QTest::newRow("empty value: defaults")
-        << QByteArray("[Spr\xe5k1]\r\nAntal=\r\n" + entries) << swedishDefaults << "6";
-    QTest::newRow("not a number: defaults")
-        << QByteArray("[Spr\xe5k1]\r\nAntal=many\r\n" + entries) << swedishDefaults << "6";
+    // A count without a number keeps the entries that are there, up to the first missing key.
+    const QStringList four{"Dutch", "Polish", "Greek", "Czech"};
+    QTest::newRow("empty value: the entries, kept")
+        << QByteArray("[Spr\xe5k1]\r\nAntal=\r\n" + entries) << four << "";
+    QTest::newRow("not a number: the entries, kept")
+        << QByteArray("[Spr\xe5k1]\r\nAntal=many\r\n" + entries) << four << "many";
+    QTest::newRow("blank before a letter: the entries, kept")
+        << QByteArray("[Spr\xe5k1]\r\nAntal= x6\r\n" + entries) << four << "x6";
+    QTest::newRow("not a number, a gap: up to the gap")
+        << QByteArray("[Spr\xe5k1]\r\nAntal=abc\r\n0=Klingon\r\n1=\r\n3=Elvish\r\n")
+        << QStringList{"Klingon", ""} << "abc";
+    QTest::newRow("not a number, no entries: defaults")
+        << QByteArray("[Spr\xe5k1]\r\nAntal=many\r\n1=Polish\r\n") << swedishDefaults << "6";
     QTest::newRow("-1: empty, kept")
         << QByteArray("[Spr\xe5k1]\r\nAntal=-1\r\n" + entries) << QStringList() << "-1";
     QTest::newRow("-7: empty") << QByteArray("[Spr\xe5k1]\r\nAntal=-7\r\n" + entries)

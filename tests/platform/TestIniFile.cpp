@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
 class TestIniFile : public QObject
@@ -28,6 +29,11 @@ private Q_SLOTS:
     void unwritablePlaceLeavesNothingBehind();
     void binaryGarbageIsKept();
     void oversizedFileIsNotRewritten();
+    void valuesReadAsWindowsReadsThem_data();
+    void valuesReadAsWindowsReadsThem();
+    void quotedAndNulValuesComeBackAsWritten();
+    void utf16FileIsWrittenBackInUtf16_data();
+    void utf16FileIsWrittenBackInUtf16();
 
 private:
     QString path() const { return m_settings->iniPath(); }
@@ -185,6 +191,71 @@ void TestIniFile::oversizedFileIsNotRewritten()
     QCOMPARE(IniFile::read(path(), u"Options"_qs, u"Welcome"_qs, u"1"_qs), u"0"_qs);
     QVERIFY(!IniFile::write(path(), u"Options"_qs, u"ShowRw"_qs, u"-1"_qs));
     QCOMPARE(m_settings->iniBytes(), big);
+}
+
+void TestIniFile::valuesReadAsWindowsReadsThem_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("quoted") << QByteArray("\"0\"") << u"0"_qs;
+    QTest::newRow("quoted, blanks inside kept") << QByteArray(" \" a b \" ") << u" a b "_qs;
+    QTest::newRow("empty quotes") << QByteArray("\"\"") << QString();
+    QTest::newRow("one quote") << QByteArray("\"") << u"\""_qs;
+    QTest::newRow("opening quote only") << QByteArray("\"abc") << u"\"abc"_qs;
+    QTest::newRow("quote inside") << QByteArray("\"a\"b\"") << u"a\"b"_qs;
+    QTest::newRow("single quotes kept") << QByteArray("'0'") << u"'0'"_qs;
+    QTest::newRow("NUL ends the value") << QByteArray("-1\0\0\0", 5) << u"-1"_qs;
+    QTest::newRow("torn tail of NULs") << QByteArray("\0\0\0\0", 4) << QString();
+}
+
+void TestIniFile::valuesReadAsWindowsReadsThem()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, value);
+    const QByteArray ini = "[Options]\r\nWelcome=" + stored + "\r\n[Font]\r\nFont1Size=10\r\n";
+    m_settings->writeIni(ini);
+    QCOMPARE(IniFile::read(path(), u"Options"_qs, u"Welcome"_qs, u"default"_qs), value);
+    QCOMPARE(IniFile::lookup(QString::fromLatin1(ini), u"Options"_qs, u"Welcome"_qs),
+             std::optional<QString>(value));
+    QCOMPARE(IniFile::read(path(), u"Font"_qs, u"Font1Size"_qs, u"8"_qs), u"10"_qs);
+
+    // A file big enough to be kept in memory reads the same.
+    m_settings->writeIni(ini + QByteArray(128 * 1024, ';'));
+    QCOMPARE(IniFile::read(path(), u"Options"_qs, u"Welcome"_qs, u"default"_qs), value);
+}
+
+void TestIniFile::quotedAndNulValuesComeBackAsWritten()
+{
+    QVERIFY(IniFile::write(path(), u"Language1"_qs, u"0"_qs, u"\"Klingon\""_qs));
+    QVERIFY(IniFile::write(path(), u"Language1"_qs, u"1"_qs, u"a"_qs + QChar(0) + u"b"_qs));
+    QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"0"_qs, QString()), u"\"Klingon\""_qs);
+    QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"1"_qs, QString()), u"a b"_qs);
+    QCOMPARE(m_settings->iniBytes(), QByteArray("[Language1]\r\n0=\"\"Klingon\"\"\r\n1=a b\r\n"));
+}
+
+void TestIniFile::utf16FileIsWrittenBackInUtf16_data()
+{
+    QTest::addColumn<bool>("littleEndian");
+    QTest::newRow("UTF-16LE") << true;
+    QTest::newRow("UTF-16BE") << false;
+}
+
+void TestIniFile::utf16FileIsWrittenBackInUtf16()
+{
+    QFETCH(bool, littleEndian);
+    const auto utf16 = [&](const QString& text) {
+        QStringEncoder encoder(littleEndian ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        return QByteArray(littleEndian ? "\xFF\xFE" : "\xFE\xFF") +
+               QByteArray(encoder.encode(text));
+    };
+    m_settings->writeIni(utf16(u"[Options]\r\nWelcome=0\r\n[Språk1]\r\n0=Ελληνικά\r\n"_qs));
+    QCOMPARE(IniFile::read(path(), u"Options"_qs, u"Welcome"_qs, u"1"_qs), u"0"_qs);
+    QCOMPARE(IniFile::read(path(), u"språk1"_qs, u"0"_qs, QString()), u"Ελληνικά"_qs);
+
+    QVERIFY(IniFile::write(path(), u"Options"_qs, u"ShowRw"_qs, u"-1"_qs));
+    QCOMPARE(m_settings->iniBytes(),
+             utf16(u"[Options]\r\nWelcome=0\r\nShowRw=-1\r\n[Språk1]\r\n0=Ελληνικά\r\n"_qs));
+    QCOMPARE(IniFile::read(path(), u"Options"_qs, u"ShowRw"_qs, u"0"_qs), u"-1"_qs);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

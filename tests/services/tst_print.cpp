@@ -1,4 +1,5 @@
 #include "FakePrompter.h"
+#include "FileSizeLimit.h"
 #include "LinePrinter.h"
 #include "PrintCommand.h"
 #include "PrintLayout.h"
@@ -81,6 +82,13 @@ WordList SampleList()
     return list;
 }
 
+bool FileStartsWithPdf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll().startsWith("%PDF-") &&
+           file.size() > 1000;
+}
+
 void Touch(const QString& path)
 {
     QFile file(path);
@@ -107,6 +115,7 @@ private Q_SLOTS:
     void messagesInInterfaceLanguage();
     void realPdfKeepsTheColumns();
     void realPdfThatCannotBeWrittenFails();
+    void realPdfOnAFullDiskLeavesNoFile();
 
 private:
     TestSettings m_settings;
@@ -350,8 +359,38 @@ void PrintTest::realPdfThatCannotBeWrittenFails()
     PrintWordList(SampleList(), prompter, printers);
 
     QCOMPARE(prompter.messages.size(), 2);
-    QCOMPARE(prompter.messages[1].text, QStringLiteral("Ordlistan kunde inte skrivas ut."));
+    QCOMPARE(
+        prompter.messages[1].text,
+        QStringLiteral("Ordlistan kunde inte skrivas ut.\rEn del av sökvägen är inte en mapp."));
     QCOMPARE(prompter.messages[1].flags, 0x30);
+}
+
+void PrintTest::realPdfOnAFullDiskLeavesNoFile()
+{
+    QTemporaryDir dir;
+    PdfOnlyFactory printers(dir.path());
+    FakePrompter prompter;
+    {
+        // Room for the start of the PDF but not for its whole.
+        const FileSizeLimit limit(2000);
+        QVERIFY(limit.ok());
+        PrintWordList(SampleList(), prompter, printers);
+    }
+    QCOMPARE(prompter.messages.size(), 2);
+    QCOMPARE(prompter.messages[1].text,
+             QStringLiteral("Ordlistan kunde inte skrivas ut.\rFilen blir för stor."));
+    QCOMPARE(prompter.messages[1].flags, 0x30);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList());
+
+    // With room again the PDF is written whole under the list's name, and the next is numbered.
+    PrintWordList(SampleList(), prompter, printers);
+    PrintWordList(SampleList(), prompter, printers);
+    QCOMPARE(prompter.messages.size(), 6);
+    QCOMPARE(prompter.messages[3].flags, 0x40);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList({"tyska (2).pdf", "tyska.pdf"}));
+    QVERIFY(FileStartsWithPdf(dir.filePath(QStringLiteral("tyska.pdf"))));
 }
 
 QTEST_MAIN(PrintTest)

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void browserFromEnvironment();
     void browserFromDefaultDesktopEntry();
     void xdgOpenWhenNothingElse();
+    void slowDesktopQueryIsNotWaitedFor();
     void homePageOpensInBrowser_data();
     void homePageOpensInBrowser();
     void noBrowserTellsWhereToGo_data();
@@ -187,6 +188,26 @@ void WebTest::browserFromDefaultDesktopEntry()
     entry.close();
 
     QCOMPARE(FindBrowser(), browser);
+}
+
+void WebTest::slowDesktopQueryIsNotWaitedFor()
+{
+    QTemporaryDir dir;
+    EnvGuard env;
+    HideEveryBrowser(env, dir);
+    const QString browser = RecordingBrowser(dir);
+    const QString opener = WriteScript(dir.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\n");
+    // The answer would come, but only after the window had been frozen for seconds.
+    WriteScript(dir.filePath(QStringLiteral("xdg-mime")),
+                "#!/bin/sh\n/bin/sleep 2\necho webby.desktop\n");
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("nodata/applications")));
+    QFile entry(dir.filePath(QStringLiteral("nodata/applications/webby.desktop")));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nName=Webby\nType=Application\nExec=" +
+                QFile::encodeName(browser) + " %u\n");
+    entry.close();
+
+    QCOMPARE(FindBrowser(), opener);
 }
 
 void WebTest::xdgOpenWhenNothingElse()

@@ -1,4 +1,5 @@
 #include "../platform/TestDevices.h"
+#include "AtomicFile.h"
 #include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
@@ -6,6 +7,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void failedSaveKeepsTheOldFile();
     void failedSaveInReadOnlyFolder();
     void deviceFailingMidwayIsReported();
+    void leftoversOfDeadCopiesAreClearedAtTheNextSave();
 
 private:
     QString pathOf(const QString& name) const { return QDir(m_settings->folder()).filePath(name); }
@@ -396,7 +399,7 @@ void TestWordListFile::unreadablePathsAreReported()
     // A pipe would block the open until someone writes to it.
     const QString fifo = pathOf(u"pipe.vkf"_qs);
     QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(ReadWordListFile(fifo, content).kind, WordListFileError::CannotOpen);
+    QCOMPARE(ReadWordListFile(fifo, content).kind, WordListFileError::NotAFile);
 }
 
 void TestWordListFile::saveReplacesTheFile()
@@ -408,7 +411,15 @@ void TestWordListFile::saveReplacesTheFile()
     QVERIFY(!WriteWordListFile(list));
     QCOMPARE(list.changed, 0);
     QCOMPARE(FileBytes(list.filePath, "<no file>"), WordListFileBytes(list));
-    QCOMPARE(QDir(m_settings->folder()).entryList(QDir::Files), QStringList{u"lista.gls"_qs});
+    QCOMPARE(QDir(m_settings->folder()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{u"lista.gls"_qs});
+
+    // The file keeps its permissions.
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(list.filePath, permissions));
+    list.changed = 1;
+    QVERIFY(!WriteWordListFile(list));
+    QCOMPARE(QFile::permissions(list.filePath) & 0x7077, permissions); // without the user bits
 }
 
 void TestWordListFile::failedSaveKeepsTheOldFile_data()
@@ -442,7 +453,7 @@ void TestWordListFile::failedSaveKeepsTheOldFile()
     QCOMPARE(QDir(m_settings->folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              (QStringList{u"folder.vkf"_qs, u"old.vkf"_qs}));
     if (kind == WordListFileError::CannotWrite && !target.isEmpty())
-        QVERIFY(!error.systemReason.isEmpty());
+        QVERIFY(error.systemError != 0);
 }
 
 void TestWordListFile::failedSaveInReadOnlyFolder()
@@ -479,6 +490,40 @@ void TestWordListFile::deviceFailingMidwayIsReported()
     QVERIFY(roomy.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     QVERIFY(!WriteWordListFile(list, roomy));
     QCOMPARE(roomy.written, whole);
+}
+
+void TestWordListFile::leftoversOfDeadCopiesAreClearedAtTheNextSave()
+{
+    QProcess dead;
+    dead.start(u"true"_qs, {});
+    QVERIFY(dead.waitForStarted());
+    const qint64 deadPid = dead.processId();
+    QVERIFY(dead.waitForFinished());
+    QProcess living;
+    living.start(u"sleep"_qs, {u"30"_qs});
+    QVERIFY(living.waitForStarted());
+    const QString livingPid = QString::number(living.processId());
+
+    WordList list = sampleList();
+    list.filePath = pathOf(u"lista [1].vkf"_qs);
+    const QString ours = AtomicFile::temporaryPrefix(list.filePath);
+    QCOMPARE(ours, pathOf(u".lista [1].vkf.vokabo-save-"_qs));
+    const QStringList kept{pathOf(u".lista [1].vkf.vokabo-save-"_qs) + livingPid + u"-a1b2c3d"_qs,
+                           pathOf(u".other.vkf.vokabo-save-%1-a1b2c3d"_qs.arg(deadPid)),
+                           pathOf(u"lista [1].vkf.Ab12Cd"_qs)};
+    for (const QString& path : kept)
+        WriteBytes(path, "keep");
+    WriteBytes(ours + QString::number(deadPid) + u"-a1b2c3d"_qs, "stale");
+    WriteBytes(ours + QString::number(QCoreApplication::applicationPid()) + u"-zz"_qs, "stale");
+
+    QVERIFY(!WriteWordListFile(list));
+    QStringList expected{u"lista [1].vkf"_qs};
+    for (const QString& path : kept)
+        expected.append(QFileInfo(path).fileName());
+    expected.sort();
+    QCOMPARE(QDir(m_settings->folder()).entryList(QDir::Files | QDir::Hidden), expected);
+    living.kill();
+    living.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestWordListFile)
