@@ -51,6 +51,7 @@ AboutBox::AboutBox(ProgramSettings& settings, Prompter& prompter, SecretClicks& 
     setFixedSize(Twips::toPixels(6000), Twips::toPixels(5100));
     createControls();
     applyCaptions();
+    CentreOnFirstShow(this, m_mainWindow);
 }
 
 void AboutBox::createControls()
@@ -223,14 +224,4 @@ void AboutBox::okClick()
     if (m_settings.welcome == 1)
         Settings::WriteSetting(Keys::Welcome, QStringLiteral("0"));
     accept();
-}
-
-void AboutBox::showEvent(QShowEvent* event)
-{
-    // Placed once, when the frame's size is known.
-    if (!m_placed) {
-        m_placed = true;
-        CentreOver(m_mainWindow, this);
-    }
-    QDialog::showEvent(event);
 }
