@@ -82,10 +82,6 @@ void MainWindow::buildWindow()
     m_quiz->hide();
 
     m_menus = new MainMenus(menuBar());
-
-    m_toolbar->cmdHuvudmenyn->setEnabled(false);
-    m_toolbar->cmdRattFel->setEnabled(false);
-    m_toolbar->cmdAntalratt->setEnabled(false);
 }
 
 void MainWindow::connectCommands()
@@ -114,14 +110,18 @@ void MainWindow::connectCommands()
     connect(m->mnuHemsida, &QAction::triggered, this, &MainWindow::GoToHomePage);
     connect(m->ommeny, &QAction::triggered, this, &MainWindow::ShowAbout);
 
-    // Toolbar and page buttons run the same commands as the menu items.
-    connect(t->cmdNytt, &QToolButton::clicked, m->nymeny, &QAction::trigger);
-    connect(t->cmdOppna, &QToolButton::clicked, m->openfile, &QAction::trigger);
-    connect(t->cmdSpara, &QToolButton::clicked, m->savefile, &QAction::trigger);
-    connect(t->cmdSkrivUt, &QToolButton::clicked, m->mnuSS, &QAction::trigger);
-    connect(t->cmdSkrivOrd, &QToolButton::clicked, m->editmeny, &QAction::trigger);
-    connect(t->cmdTranaOrd, &QToolButton::clicked, m->forhormeny, &QAction::trigger);
-    connect(t->cmdHelp, &QToolButton::clicked, m->inihelp, &QAction::trigger);
+    // Toolbar buttons run the same commands as the menu items, and are enabled when they are.
+    const auto mirror = [this](QToolButton* button, QAction* action) {
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+    };
+    mirror(t->cmdNytt, m->nymeny);
+    mirror(t->cmdOppna, m->openfile);
+    mirror(t->cmdSpara, m->savefile);
+    mirror(t->cmdSkrivUt, m->mnuSS);
+    mirror(t->cmdSkrivOrd, m->editmeny);
+    mirror(t->cmdTranaOrd, m->forhormeny);
+    mirror(t->cmdHelp, m->inihelp);
     connect(t->cmdAntalratt, &QToolButton::clicked, this,
             [this] { CountCorrect(m_list, m_prompter); });
     // Toggled, not clicked: a screen reader's toggle and the F7 key reach it the same way.
@@ -141,6 +141,7 @@ void MainWindow::connectCommands()
     connect(m_editor, &EditorPage::autoSaveRequested, this, &MainWindow::autoSave);
     connect(m_editor, &EditorPage::editMenuRequested, this, &MainWindow::popUpEditMenu);
     connect(m_quiz, &QuizPage::editMenuRequested, this, &MainWindow::popUpEditMenu);
+    showPage(Page::MainMenu);
 }
 
 bool MainWindow::load(const QString& commandLine)
@@ -233,10 +234,7 @@ void MainWindow::EnterEditor()
         ShowMainMenu();
     m_editor->enter();
     m_editor->raise();
-    m_mainMenu->imgVokabo->hide();
-    m_mainMenu->imgReklam->hide();
-    m_mainMenu->hide();
-    m_toolbar->cmdHuvudmenyn->setEnabled(true);
+    showPage(Page::Editor);
 }
 
 void MainWindow::EnterQuiz()
@@ -249,40 +247,34 @@ void MainWindow::EnterQuiz()
         return;
     m_quiz->enter();
     m_quiz->raise();
-    setFileCommandsEnabled(false);
-    m_mainMenu->imgVokabo->hide();
-    m_mainMenu->imgReklam->hide();
-    m_mainMenu->hide();
-    m_toolbar->cmdHuvudmenyn->setEnabled(true);
-    m_toolbar->cmdAntalratt->setEnabled(true);
-    m_toolbar->cmdRattFel->setEnabled(true);
+    showPage(Page::Quiz);
 }
 
 void MainWindow::ShowMainMenu()
 {
     if (editorShowing())
         m_editor->leave();
-    if (quizShowing()) {
+    if (quizShowing())
         m_quiz->leave();
-        setFileCommandsEnabled(true);
-        m_toolbar->cmdRattFel->setEnabled(false);
-        m_toolbar->cmdAntalratt->setEnabled(false);
-    }
-    m_mainMenu->show();
-    m_mainMenu->imgVokabo->show();
-    m_mainMenu->imgReklam->setVisible(m_settings.showsServicePicture());
-    m_toolbar->cmdHuvudmenyn->setEnabled(false);
+    showPage(Page::MainMenu);
 }
 
-void MainWindow::setFileCommandsEnabled(bool enabled)
+void MainWindow::showPage(Page page)
 {
-    m_menus->openfile->setEnabled(enabled);
-    m_menus->savefile->setEnabled(enabled);
-    m_menus->save_as->setEnabled(enabled);
+    const bool menu = page == Page::MainMenu;
+    const bool quiz = page == Page::Quiz;
+    m_mainMenu->setVisible(menu);
+    m_mainMenu->imgVokabo->setVisible(menu);
+    m_mainMenu->imgReklam->setVisible(menu && m_settings.showsServicePicture());
+    // No file may replace or take the list while it is being quizzed on.
+    m_menus->openfile->setEnabled(!quiz);
+    m_menus->savefile->setEnabled(!quiz);
+    m_menus->save_as->setEnabled(!quiz);
     for (QAction* action : m_menus->recent)
-        action->setEnabled(enabled);
-    m_toolbar->cmdOppna->setEnabled(enabled);
-    m_toolbar->cmdSpara->setEnabled(enabled);
+        action->setEnabled(!quiz);
+    m_toolbar->cmdHuvudmenyn->setEnabled(!menu);
+    m_toolbar->cmdAntalratt->setEnabled(quiz);
+    m_toolbar->cmdRattFel->setEnabled(quiz);
 }
 
 void MainWindow::ShowOptions()
@@ -382,20 +374,10 @@ void MainWindow::restartQuiz()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_list.changed == 1) {
-        const int answer = m_prompter.message(
-            tr("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"), QString(),
-            Prompter::YesNoCancelQuestion);
-        if (answer == Prompter::Yes) {
-            m_files.Save();
-            if (m_list.changed == 1) {
-                event->ignore();
-                return;
-            }
-        } else if (answer != Prompter::No) {
-            event->ignore();
-            return;
-        }
+    if (!m_files.askToSave(
+            tr("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"))) {
+        event->ignore();
+        return;
     }
     CloseHelp();
     writeExitSettings();

@@ -77,7 +77,9 @@ private:
 
     void buildWindow();
     void connectCommands();
-    void setFileCommandsEnabled(bool enabled);
+    enum class Page { MainMenu, Editor, Quiz };
+    // Shows the main menu page or hides it for another, and sets which commands that page allows.
+    void showPage(Page page);
     void autoSave();
     void popUpEditMenu(const QPoint& globalPos);
     void loadLanguageLists();

@@ -1,7 +1,9 @@
 #include "EditorPage.h"
 
+#include "DesignFont.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
+#include "RowGrid.h"
 #include "Twips.h"
 #include "WordBoxFit.h"
 #include "WordList.h"
@@ -17,14 +19,7 @@
 namespace {
 
 constexpr int kPageSize = 10;
-constexpr int kRowLeft1 = 120;
-constexpr int kRowLeft2 = 4680;
-constexpr int kRowTop = 720;
-constexpr int kRowPitch = 360;
-constexpr int kRowWidth = 4455;
-constexpr int kRowHeight = 285;
 constexpr int kScrollBarWidth = 255; // the platform's standard vertical scroll bar
-constexpr double kDefaultFontPoints = 8.25;
 
 // Lines of a word list file can be longer than a line edit's default limit; a box must never cut
 // the text it shows, or showing a page would shorten the word in its slot.
@@ -133,9 +128,11 @@ void EditorPage::placeControls()
     Twips::place(m_rubrik, 1680, 240, 6135, 285);
     Twips::place(m_lang2, 7920, 240, 1455, 315);
     for (int r = 0; r < Rows; ++r) {
-        const int top = kRowTop + kRowPitch * r;
-        Twips::place(m_learned[size_t(r)], kRowLeft1, top, kRowWidth, kRowHeight);
-        Twips::place(m_known[size_t(r)], kRowLeft2, top, kRowWidth, kRowHeight);
+        const int top = RowGrid::rowTop(r);
+        Twips::place(m_learned[size_t(r)], RowGrid::leftColumn, top, RowGrid::width,
+                     RowGrid::boxHeight);
+        Twips::place(m_known[size_t(r)], RowGrid::rightColumn, top, RowGrid::width,
+                     RowGrid::boxHeight);
     }
     Twips::place(m_edvisare, 9240, 720, kScrollBarWidth, 3495);
 }
@@ -249,8 +246,8 @@ void EditorPage::ApplyColumnFonts()
 
 void EditorPage::fitRowHeights()
 {
-    const int height = Twips::toPixels(kRowHeight);
-    const int pitch = Twips::toPixels(kRowPitch);
+    const int height = Twips::toPixels(RowGrid::boxHeight);
+    const int pitch = Twips::toPixels(RowGrid::pitch);
     for (int r = 0; r < Rows; ++r) {
         WordBoxFit::FitBox(m_learned[size_t(r)], height, pitch);
         WordBoxFit::FitBox(m_known[size_t(r)], height, pitch);
@@ -259,9 +256,9 @@ void EditorPage::fitRowHeights()
 
 void EditorPage::resetWordBoxFonts()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(kDefaultFontPoints);
-    const QSize size = Twips::rect(0, 0, kRowWidth, kRowHeight).size();
+    QFont font(DesignFont::name());
+    font.setPointSizeF(DesignFont::points);
+    const QSize size = Twips::rect(0, 0, RowGrid::width, RowGrid::boxHeight).size();
     for (int r = 0; r < Rows; ++r) {
         for (QLineEdit* box : {m_learned[size_t(r)], m_known[size_t(r)]}) {
             box->setFont(font);

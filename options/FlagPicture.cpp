@@ -1,8 +1,8 @@
 #include "FlagPicture.h"
 
+#include "BakedPictures.h"
 #include "OutlineShape.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -13,22 +13,10 @@ constexpr int kHeight = 20;
 constexpr int kOutlineWidth = 33;
 constexpr int kOutlineHeight = 21;
 
-QPixmap Render(const QString& svgPath, qreal ratio)
-{
-    // The SVG image plugin draws the whole flag into exactly this many pixels. It is loaded
-    // only when a flag is shown, so the program does not carry the SVG library from the start.
-    QImageReader reader(svgPath, "svg");
-    reader.setAutoDetectImageFormat(false);
-    reader.setScaledSize(QSize(kWidth, kHeight) * ratio);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
 } // namespace
 
-FlagPicture::FlagPicture(const QString& svgPath, QWidget* parent)
-    : QAbstractButton(parent), m_picture(Render(svgPath, devicePixelRatioF())),
+FlagPicture::FlagPicture(const QString& picture, QWidget* parent)
+    : QAbstractButton(parent), m_picture(BakedPictures::pixmap(picture, QSize(kWidth, kHeight))),
       m_outline(new OutlineShape(Qt::red, 2, this))
 {
     setCheckable(true);

@@ -5,13 +5,14 @@
 
 class OutlineShape;
 
-// A flag drawn from an SVG picture at its exact pixel size: one choice of the interface
-// language, reached by a click, Tab and the arrow keys. The red outline marks the choice.
+// A flag, one of the program's pictures named by the caller, at its exact pixel size: one choice
+// of the interface language, reached by a click, Tab and the arrow keys. The red outline marks
+// the choice.
 class FlagPicture : public QAbstractButton
 {
     Q_OBJECT
 public:
-    FlagPicture(const QString& svgPath, QWidget* parent = nullptr);
+    FlagPicture(const QString& picture, QWidget* parent = nullptr);
 
     QPixmap picture() const { return m_picture; }
     // The red outline drawn around the flag; shown and hidden with the choice.

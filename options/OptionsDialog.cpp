@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "DesignFont.h"
 #include "DesignSize.h"
 #include "FlagPicture.h"
 #include "LanguageLists.h"
@@ -24,9 +25,6 @@ namespace {
 constexpr int kClientWidth = 5250;
 constexpr int kSampleWidth = 1935;
 constexpr int kSampleHeight = 285;
-// The word boxes' design font, which the restore buttons bring back.
-const QString kDesignFontName = QStringLiteral("MS Sans Serif");
-constexpr qreal kDesignFontSize = 8.25;
 constexpr int kSmallestFontSize = 8;
 constexpr int kLargestFontSize = 12;
 
@@ -60,10 +58,11 @@ QString FontDialogTitle(const QString& uiLanguage)
     return QStringLiteral("Choose font");
 }
 
-QFont DesignFont()
+// The word boxes' design font, which the restore buttons bring back.
+QFont WordBoxDesignFont()
 {
-    QFont font(kDesignFontName);
-    font.setPointSizeF(kDesignFontSize);
+    QFont font(DesignFont::name());
+    font.setPointSizeF(DesignFont::points);
     return font;
 }
 
@@ -98,7 +97,7 @@ OptionsDialog::OptionsDialog(ProgramSettings& settings, Prompter& prompter, QWid
     }
     applyCaptions();
     layOut();
-    CentreOver(m_mainWindow, this);
+    CentreOnFirstShow(this, m_mainWindow);
 }
 
 QString OptionsDialog::FlagLanguage(int index)
@@ -169,8 +168,7 @@ void OptionsDialog::createControls()
     m_cmdFont2 = button("cmdFont2");
     m_cmdAterstall2 = button("cmdAterstall2");
     m_lblPS = label("lblPS");
-    static const char* const flagFiles[] = {":/pictures/flag_uk.svg", ":/pictures/flag_se.svg",
-                                            ":/pictures/flag_fi.svg"};
+    static const char* const flagFiles[] = {"flag_uk", "flag_se", "flag_fi"};
     // Each language's own name, whatever the interface language.
     static const char* const flagNames[] = {"English", "Svenska", "Suomi"};
     for (int i = 0; i < 3; ++i) {
@@ -390,7 +388,7 @@ void OptionsDialog::removeSelected(QListWidget* list, QPushButton* removeButton)
 
 void OptionsDialog::restoreFont(QLineEdit* sample)
 {
-    sample->setFont(DesignFont());
+    sample->setFont(WordBoxDesignFont());
     SetDesignSize(sample, kSampleWidth, kSampleHeight);
 }
 

@@ -8,7 +8,9 @@
 // key names match without regard to letter case and to blanks at either end; values are trimmed,
 // end at a NUL, and lose matching outer double quotes, as Windows reads them. A file that starts
 // with a UTF-16 byte-order mark is read and written in UTF-16, any other through TextCodec.
-// Every call goes to the file: there is no cache, so two running copies see each other's writes.
+// Every call looks at the file. Only the text of a file of 64 KiB or more is kept between calls,
+// and only while its size and its modification and change times stay the same, so two running
+// copies still see each other's writes.
 // A write replaces only the value of its key and never deletes a key or a section.
 namespace IniFile {
 

@@ -5,7 +5,8 @@
 class QIODevice;
 
 // Splits a device into lines ending in CR LF, a lone LF or a lone CR, reading only as far as the
-// caller asks. A line longer than the limit is reported instead of being held in memory.
+// caller asks. A line longer than the limit is reported instead of being held in memory. The limit
+// is checked once per 64 KiB read, so a line up to 64 KiB longer than it may still come back whole.
 class TextLineReader
 {
 public:

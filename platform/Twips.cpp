@@ -1,6 +1,8 @@
 #include "Twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -32,7 +34,37 @@ int clampEdge(int value, int screenSize, int childSize)
     return value;
 }
 
+// Lives on the window until its first show event, then centres it and goes.
+class FirstShowCentring : public QObject
+{
+public:
+    FirstShowCentring(QWidget* window, const QWidget* over) : QObject(window), m_over(over) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            auto* window = static_cast<QWidget*>(watched);
+            window->removeEventFilter(this);
+            if (m_over)
+                CentreOver(m_over, window);
+            else
+                CentreOnScreen(window);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<const QWidget> m_over;
+};
+
 } // namespace
+
+void CentreOnFirstShow(QWidget* window, const QWidget* over)
+{
+    if (window)
+        window->installEventFilter(new FirstShowCentring(window, over));
+}
 
 void CentreOver(const QWidget* parent, QWidget* child)
 {

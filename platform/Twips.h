@@ -9,8 +9,14 @@ namespace Twips {
 
 constexpr int kPerPixel = 15;
 
-constexpr int toPixels(int twips) { return twips / kPerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * kPerPixel; }
+constexpr int toPixels(int twips)
+{
+    return twips / kPerPixel;
+}
+constexpr int fromPixels(int pixels)
+{
+    return pixels * kPerPixel;
+}
 constexpr QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
@@ -25,3 +31,6 @@ void place(QWidget* widget, int left, int top, int width, int height);
 void CentreOver(const QWidget* parent, QWidget* child);
 // Centres a window in its normal state on its screen; a minimised or maximised one stays put.
 void CentreOnScreen(QWidget* window);
+// Centres a window over `over` (on its screen when `over` is null) when it is first shown, once
+// its frame's size is known.
+void CentreOnFirstShow(QWidget* window, const QWidget* over);

@@ -1,8 +1,10 @@
 #include "QuizPage.h"
 
 #include "AnswerColours.h"
+#include "DesignFont.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
+#include "RowGrid.h"
 #include "Twips.h"
 #include "WordBoxFit.h"
 #include "WordList.h"
@@ -21,23 +23,12 @@
 
 namespace {
 
-constexpr int kRowTop = 720;
-constexpr int kRowStep = 360;
-constexpr int kQuestionLeft = 120;
-constexpr int kAnswerLeft = 4680;
-constexpr int kBoxWidth = 4455;
+// A question is a label, a little lower than the answer box beside it.
 constexpr int kQuestionHeight = 255;
-constexpr int kAnswerHeight = 285;
 constexpr int kPanelWidth = 9570;
 constexpr int kPanelHeight = 4305;
 
 const QString kRevealMark = QStringLiteral("???");
-
-QString DesignFontName()
-{
-    return QStringLiteral("MS Sans Serif");
-}
-constexpr double kDesignFontSize = 8.25;
 
 void SetFont(QWidget* widget, const QString& family, double points)
 {
@@ -105,8 +96,8 @@ void QuizPage::createControls()
     m_heading = MakeLabel(this, QStringLiteral("forhorru"));
     m_language1 = MakeLabel(this, QStringLiteral("l1visa"));
     SetFont(m_heading, QStringLiteral("Times New Roman"), 18);
-    SetFont(m_language1, DesignFontName(), 12);
-    SetFont(m_language2, DesignFontName(), 12);
+    SetFont(m_language1, DesignFont::name(), 12);
+    SetFont(m_language2, DesignFont::name(), 12);
     for (QLabel* label : {m_language2, m_heading, m_language1})
         label->installEventFilter(this);
 
@@ -149,9 +140,11 @@ void QuizPage::placeControls()
     Twips::place(m_heading, 1680, 240, 6135, 495);
     Twips::place(m_language1, 7800, 240, 1695, 375);
     for (int r = 0; r < Rows; ++r) {
-        const int top = kRowTop + kRowStep * r;
-        Twips::place(m_questions[size_t(r)], kQuestionLeft, top, kBoxWidth, kQuestionHeight);
-        Twips::place(m_answers[size_t(r)], kAnswerLeft, top, kBoxWidth, kAnswerHeight);
+        const int top = RowGrid::rowTop(r);
+        Twips::place(m_questions[size_t(r)], RowGrid::leftColumn, top, RowGrid::width,
+                     kQuestionHeight);
+        Twips::place(m_answers[size_t(r)], RowGrid::rightColumn, top, RowGrid::width,
+                     RowGrid::boxHeight);
     }
     const int scrollWidth = Twips::fromPixels(style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     Twips::place(m_scroll, 9240, 720, scrollWidth, 3495);
@@ -386,23 +379,23 @@ void QuizPage::ApplyColumnFonts()
 
 void QuizPage::fitRowHeights()
 {
-    const int pitch = Twips::toPixels(kRowStep);
+    const int pitch = Twips::toPixels(RowGrid::pitch);
     for (int r = 0; r < Rows; ++r) {
         WordBoxFit::FitLabel(m_questions[size_t(r)], Twips::toPixels(kQuestionHeight), pitch);
-        WordBoxFit::FitBox(m_answers[size_t(r)], Twips::toPixels(kAnswerHeight), pitch);
+        WordBoxFit::FitBox(m_answers[size_t(r)], Twips::toPixels(RowGrid::boxHeight), pitch);
     }
 }
 
 void QuizPage::resetWordBoxFonts()
 {
     for (int r = 0; r < Rows; ++r) {
-        const int top = kRowTop + kRowStep * r;
+        const int top = RowGrid::rowTop(r);
         QLabel* question = m_questions[size_t(r)];
         QLineEdit* answer = m_answers[size_t(r)];
-        SetFont(question, DesignFontName(), kDesignFontSize);
-        Twips::place(question, kQuestionLeft, top, kBoxWidth, kQuestionHeight);
-        SetFont(answer, DesignFontName(), kDesignFontSize);
-        Twips::place(answer, kAnswerLeft, top, kBoxWidth, kAnswerHeight);
+        SetFont(question, DesignFont::name(), DesignFont::points);
+        Twips::place(question, RowGrid::leftColumn, top, RowGrid::width, kQuestionHeight);
+        SetFont(answer, DesignFont::name(), DesignFont::points);
+        Twips::place(answer, RowGrid::rightColumn, top, RowGrid::width, RowGrid::boxHeight);
     }
     fitRowHeights();
 }

@@ -9,17 +9,14 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/help/Vokabo.hlp DESTINATION ${CMAKE_IN
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/pictures/vokabo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VOKABO_APP_ID}.svg)
-set(vokabo_icon_pngs)
-foreach(size 16 22 24 32 48 64 128 256)
-    set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}/${VOKABO_APP_ID}.png)
-    add_custom_command(
-        OUTPUT ${png}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}
-        COMMAND vokabo_svg2png ${CMAKE_CURRENT_SOURCE_DIR}/pictures/vokabo.svg ${size} ${png}
-        DEPENDS vokabo_svg2png ${CMAKE_CURRENT_SOURCE_DIR}/pictures/vokabo.svg
-        COMMENT "Drawing the ${size}x${size} icon")
-    list(APPEND vokabo_icon_pngs ${png})
-    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+set(vokabo_icon_sizes 16 22 24 32 48 64 128 256)
+set(vokabo_icon_entries ${vokabo_icon_sizes})
+list(TRANSFORM vokabo_icon_entries REPLACE "(.+)" "vokabo:\\1x\\1")
+vokabo_bake_pictures(vokabo_icon_pngs ${CMAKE_CURRENT_BINARY_DIR}/icons ${vokabo_icon_entries})
+foreach(size IN LISTS vokabo_icon_sizes)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/icons/vokabo_${size}x${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${VOKABO_APP_ID}.png)
 endforeach()
 add_custom_target(vokabo_icons ALL DEPENDS ${vokabo_icon_pngs})
 

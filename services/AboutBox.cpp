@@ -60,6 +60,7 @@ AboutBox::AboutBox(ProgramSettings& settings, Prompter& prompter, SecretClicks& 
     }
     const QSize extra = GrowFromDesign(controls, designed);
     setFixedSize(QSize(Twips::toPixels(6000), Twips::toPixels(5100)) + extra);
+    CentreOnFirstShow(this, m_mainWindow);
 }
 
 void AboutBox::createControls()
@@ -235,14 +236,4 @@ void AboutBox::okClick()
     if (m_settings.welcome == 1)
         Settings::WriteSetting(Keys::Welcome, QStringLiteral("0"));
     accept();
-}
-
-void AboutBox::showEvent(QShowEvent* event)
-{
-    // Placed once, when the frame's size is known.
-    if (!m_placed) {
-        m_placed = true;
-        CentreOver(m_mainWindow, this);
-    }
-    QDialog::showEvent(event);
 }

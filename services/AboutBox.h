@@ -27,7 +27,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -42,7 +41,6 @@ private:
     SecretClicks& m_clicks;
     std::function<QString()> m_currentHeading;
     QWidget* m_mainWindow;
-    bool m_placed = false;
     // A press that began a click (not the second press of a double-click).
     QObject* m_pressedLabel = nullptr;
 

@@ -1,8 +1,6 @@
 #include "PortalWindow.h"
 
 #include "DesignSize.h"
-
-#include "Browser.h"
 #include "Prompter.h"
 #include "Twips.h"
 #include "WebCommands.h"
@@ -82,24 +80,15 @@ PortalWindow::PortalWindow(Prompter& prompter, QWidget* parent)
     connect(m_cmdHemsida, &QPushButton::clicked, this, &PortalWindow::GoToService);
     connect(m_cmdHurKopiera, &QPushButton::clicked, this, &PortalWindow::ShowHowToCopy);
     connect(m_cmdSkolOk, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void PortalWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (parentWidget())
-        CentreOver(parentWidget(), this);
+    CentreOnFirstShow(this, parent);
 }
 
 void PortalWindow::GoToService()
 {
-    const QString browser = FindBrowser();
-    if (!browser.isEmpty() && StartBrowser(browser, ServiceAddress.toString() + u'/'))
-        return;
-    m_prompter.message(
-        QStringLiteral("Vokabo hittar inte din www-bläddrare, gå till Programtorget på vanligt "
-                       "sätt."),
-        QStringLiteral("Www-bläddraren hittades inte"), Prompter::ExclamationOk);
+    OpenInBrowser(m_prompter, ServiceAddress.toString() + u'/',
+                  QStringLiteral("Vokabo hittar inte din www-bläddrare, gå till Programtorget på "
+                                 "vanligt sätt."),
+                  QStringLiteral("Www-bläddraren hittades inte"));
 }
 
 void PortalWindow::ShowHowToCopy()

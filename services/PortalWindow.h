@@ -15,9 +15,6 @@ class PortalWindow : public QDialog
 public:
     explicit PortalWindow(Prompter& prompter, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void GoToService();
     void ShowHowToCopy();

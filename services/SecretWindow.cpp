@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 SecretWindow::SecretWindow(const QString& uiLanguage, SecretClicks& clicks, QWidget* mainWindow)
-    : QDialog(mainWindow), m_clicks(clicks), m_mainWindow(mainWindow)
+    : QDialog(mainWindow), m_clicks(clicks)
 {
     setObjectName(QStringLiteral("frmHemlig"));
     setModal(true);
@@ -47,6 +47,7 @@ SecretWindow::SecretWindow(const QString& uiLanguage, SecretClicks& clicks, QWid
         m_clicks.clickCount = 0;
         accept();
     });
+    CentreOnFirstShow(this, mainWindow);
 }
 
 QString SecretWindow::CaptionFor(const QString& uiLanguage)
@@ -61,14 +62,4 @@ QString SecretWindow::CreditLineFor(const QString& uiLanguage)
     if (uiLanguage == u"eng")
         return QStringLiteral("Vokabo was written in 1996 by Vokabo-gruppen in Umeå, Sweden.");
     return QStringLiteral("Vokabo skrevs 1996 av Vokabo-gruppen i Umeå, Sverige.");
-}
-
-void SecretWindow::showEvent(QShowEvent* event)
-{
-    // Placed once, when the frame's size is known.
-    if (!m_placed) {
-        m_placed = true;
-        CentreOver(m_mainWindow, this);
-    }
-    QDialog::showEvent(event);
 }

@@ -17,19 +17,16 @@ struct SecretClicks
 // because the Finnish interface keeps the Swedish ones.
 class SecretWindow : public QDialog
 {
+    Q_OBJECT
+
 public:
     SecretWindow(const QString& uiLanguage, SecretClicks& clicks, QWidget* mainWindow);
 
     static QString CaptionFor(const QString& uiLanguage);
     static QString CreditLineFor(const QString& uiLanguage);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     SecretClicks& m_clicks;
-    QWidget* m_mainWindow;
-    bool m_placed = false;
 
     QLabel* m_lblProgramnamn = nullptr;
     QLabel* m_image1 = nullptr;

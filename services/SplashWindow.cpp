@@ -92,20 +92,11 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     m_tmrStart->setInterval(intervalMs);
     connect(m_tmrStart, &QTimer::timeout, this, &SplashWindow::tmrStartTimer);
     m_tmrStart->start();
+    CentreOnFirstShow(this, nullptr);
 }
 
 void SplashWindow::tmrStartTimer()
 {
     Q_EMIT timeUp();
     close();
-}
-
-void SplashWindow::showEvent(QShowEvent* event)
-{
-    // Placed once, when it first appears.
-    if (!m_placed) {
-        m_placed = true;
-        CentreOnScreen(this);
-    }
-    QWidget::showEvent(event);
 }

@@ -17,9 +17,6 @@ Q_SIGNALS:
     // tmrStart fired once; the main window then shows itself.
     void timeUp();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void tmrStartTimer();
 
@@ -28,5 +25,4 @@ private:
     QLabel* m_image1 = nullptr;
     QLabel* m_lblCredit = nullptr;
     QLabel* m_label1 = nullptr;
-    bool m_placed = false;
 };

@@ -38,11 +38,17 @@ QString FindBrowser()
     return DefaultBrowser();
 }
 
-void GoToHomePage(Prompter& prompter, const QString& uiLanguage)
+void OpenInBrowser(Prompter& prompter, const QString& address, const QString& notFoundText,
+                   const QString& notFoundTitle)
 {
     const QString browser = FindBrowser();
-    if (!browser.isEmpty() && StartBrowser(browser, HomePageAddress(uiLanguage)))
+    if (!browser.isEmpty() && StartBrowser(browser, address))
         return;
-    prompter.message(WebCommands::notFound(HomePageFolder.toString()), WebCommands::notFoundTitle(),
-                     Prompter::ExclamationOk);
+    prompter.message(notFoundText, notFoundTitle, Prompter::ExclamationOk);
+}
+
+void GoToHomePage(Prompter& prompter, const QString& uiLanguage)
+{
+    OpenInBrowser(prompter, HomePageAddress(uiLanguage),
+                  WebCommands::notFound(HomePageFolder.toString()), WebCommands::notFoundTitle());
 }

@@ -17,5 +17,9 @@ QString HomePageAddress(const QString& uiLanguage);
 // The full path of the user's web browser, or "" when none was found.
 QString FindBrowser();
 
+// Opens the address in the browser; when none starts, shows the message with its title instead.
+void OpenInBrowser(Prompter& prompter, const QString& address, const QString& notFoundText,
+                   const QString& notFoundTitle);
+
 // Opens the home page in the browser, or tells the user where to go when no browser starts.
 void GoToHomePage(Prompter& prompter, const QString& uiLanguage);

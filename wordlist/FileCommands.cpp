@@ -24,7 +24,10 @@ FileCommands::FileCommands(WordList& list, Prompter& prompter, FileCommandsView&
 {
 }
 
-QString FileCommands::untitledTitle() const { return tr("Vokabo - Osparad ordlista"); }
+QString FileCommands::untitledTitle() const
+{
+    return tr("Vokabo - Osparad ordlista");
+}
 
 QString FileCommands::fileTitle() const
 {
@@ -36,9 +39,15 @@ QString FileCommands::filter()
     return tr("Vokabo filer (*.vkf)|*.vkf|Glosfiler (*.gls)|*.gls|Alla filer (*.*)|*.*");
 }
 
-QString FileCommands::openTitle() { return tr("Öppna ordlista"); }
+QString FileCommands::openTitle()
+{
+    return tr("Öppna ordlista");
+}
 
-QString FileCommands::saveTitle() { return tr("Spara ordlista som"); }
+QString FileCommands::saveTitle()
+{
+    return tr("Spara ordlista som");
+}
 
 bool FileCommands::askToSave(const QString& question)
 {
@@ -81,26 +90,37 @@ void FileCommands::Open()
     const std::optional<QString> chosen = m_prompter.openFileName(dialog);
     if (!chosen || chosen->isEmpty())
         return;
-    const QString path = *chosen;
+    openFile(*chosen);
+}
+
+bool FileCommands::openFile(const QString& path)
+{
     // A file already among the recent ones is opened through its entry, which moves it up.
     for (int k = 1; k <= RecentCount; ++k) {
         if (recentFiles[size_t(k - 1)] == path) {
             openRecentEntry(k, false);
-            return;
+            return m_list.filePath == path;
         }
     }
-    if (readAndReplace(path)) {
-        PushRecent();
-        m_view.showEditorPage();
-        m_view.setTitle(fileTitle());
-        m_list.changed = 0;
-    }
+    if (!readAndReplace(path))
+        return false;
+    finishOpen(0);
+    return true;
+}
+
+void FileCommands::finishOpen(int recentEntry)
+{
+    m_view.showEditorPage();
+    m_view.setTitle(fileTitle());
+    if (recentEntry != 1)
+        putRecentFirst(recentEntry == 0 ? RecentCount : recentEntry);
+    m_list.changed = 0;
 }
 
 bool FileCommands::readAndReplace(const QString& path)
 {
     WordListFileContent content;
-    if (const WordListFileError error = ReadWordListFile(path, content)) {
+    if (const WordListFileError error = ReadWordListFile(path, content); error.failed()) {
         reportReadError(path, error);
         return false;
     }
@@ -125,7 +145,10 @@ void FileCommands::fileNotFound()
     m_prompter.message(tr("Filen finns inte."), tr("Öppna fil"), Prompter::ExclamationOk);
 }
 
-void FileCommands::OpenRecent(int k) { openRecentEntry(k, true); }
+void FileCommands::OpenRecent(int k)
+{
+    openRecentEntry(k, true);
+}
 
 void FileCommands::openRecentEntry(int k, bool ask)
 {
@@ -140,25 +163,19 @@ void FileCommands::openRecentEntry(int k, bool ask)
         !askToSave(tr("Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?")))
         return;
     openingRecent = 1;
-    if (!readAndReplace(entry)) {
-        openingRecent = 0;
-        return;
-    }
-    m_view.showEditorPage();
-    m_view.setTitle(fileTitle());
-    if (k > 1) {
-        for (int i = k - 1; i > 0; --i)
-            recentFiles[size_t(i)] = recentFiles[size_t(i - 1)];
-        recentFiles[0] = entry;
-        m_view.refreshRecentMenu();
-    }
-    m_list.changed = 0;
+    if (readAndReplace(entry))
+        finishOpen(k);
     openingRecent = 0;
 }
 
 void FileCommands::PushRecent()
 {
-    for (int i = RecentCount - 1; i > 0; --i)
+    putRecentFirst(RecentCount);
+}
+
+void FileCommands::putRecentFirst(int k)
+{
+    for (int i = k - 1; i > 0; --i)
         recentFiles[size_t(i)] = recentFiles[size_t(i - 1)];
     recentFiles[0] = m_list.filePath;
     m_view.refreshRecentMenu();
@@ -168,7 +185,7 @@ bool FileCommands::Save()
 {
     if (m_list.filePath.isEmpty())
         return SaveAs();
-    if (const WordListFileError error = WriteWordListFile(m_list)) {
+    if (const WordListFileError error = WriteWordListFile(m_list); error.failed()) {
         reportWriteError(m_list.filePath, error);
         return false;
     }
@@ -183,7 +200,7 @@ bool FileCommands::SaveAs()
         return false;
     const QString previous = m_list.filePath;
     m_list.filePath = *chosen;
-    if (const WordListFileError error = WriteWordListFile(m_list)) {
+    if (const WordListFileError error = WriteWordListFile(m_list); error.failed()) {
         m_list.filePath = previous;
         reportWriteError(*chosen, error);
         return false;
@@ -213,19 +230,7 @@ bool FileCommands::OpenStartupFile(const QString& path)
         fileNotFound();
         return false;
     }
-    for (int k = 1; k <= RecentCount; ++k) {
-        if (recentFiles[size_t(k - 1)] == path) {
-            openRecentEntry(k, false);
-            return m_list.filePath == path;
-        }
-    }
-    if (!readAndReplace(path))
-        return false;
-    PushRecent();
-    m_view.showEditorPage();
-    m_view.setTitle(fileTitle());
-    m_list.changed = 0;
-    return true;
+    return openFile(path);
 }
 
 QString FileCommands::reason(const WordListFileError& error) const

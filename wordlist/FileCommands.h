@@ -67,8 +67,14 @@ public:
     bool askToSave(const QString& question);
 
 private:
+    // Open's and the start-up file's way in. True when the list now holds path.
+    bool openFile(const QString& path);
     bool readAndReplace(const QString& path);
     void openRecentEntry(int k, bool ask);
+    // The steps after a file has been read: editor, title, recent files (entry 0: a new one).
+    void finishOpen(int recentEntry);
+    // Entries 1 to k-1 move down one and filePath becomes entry 1.
+    void putRecentFirst(int k);
     void reportReadError(const QString& path, const WordListFileError& error);
     void reportWriteError(const QString& path, const WordListFileError& error);
     QString reason(const WordListFileError& error) const;

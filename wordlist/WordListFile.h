@@ -24,7 +24,7 @@ struct WordListFileContent
     bool truncated = false; // the file held more than MaxWords pairs; the rest was not read
 };
 
-struct WordListFileError
+struct [[nodiscard]] WordListFileError
 {
     enum Kind {
         None,
@@ -40,7 +40,9 @@ struct WordListFileError
     QString systemReason; // the platform's own description, when it gave one
     int systemError = 0;  // the errno behind it, when known; its reason is SystemError::text
 
-    explicit operator bool() const { return kind != None; }
+    bool failed() const { return kind != None; }
+    // True when it failed, like failed().
+    explicit operator bool() const { return failed(); }
 };
 
 // The longest word, heading or language name, in characters; no word comes near it. The boxes

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
             WordList& list = lists[i % 2];
             list.filePath = args[2];
             list.changed = 1;
-            if (WriteWordListFile(list))
+            if (WriteWordListFile(list).failed())
                 return 2;
         }
     }

@@ -85,4 +85,4 @@ void TestSystemLocale::followsTheEnvironment()
 }
 
 QTEST_GUILESS_MAIN(TestSystemLocale)
-#include "TestSystemLocale.moc"
+#include "tst_systemlocale.moc"

@@ -626,4 +626,4 @@ void EditorPageTest::aPageTypedByKeyboardIsSavedInTheRightEncoding()
 }
 
 QTEST_MAIN(EditorPageTest)
-#include "EditorPageTest.moc"
+#include "tst_editorpage.moc"

@@ -1,5 +1,5 @@
-#include "../platform/TestDevices.h"
 #include "AtomicFile.h"
+#include "TestDevices.h"
 #include "TestFiles.h"
 #include "TestSettings.h"
 #include "WordListFile.h"
@@ -527,4 +527,4 @@ void TestWordListFile::leftoversOfDeadCopiesAreClearedAtTheNextSave()
 }
 
 QTEST_GUILESS_MAIN(TestWordListFile)
-#include "TestWordListFile.moc"
+#include "tst_wordlistfile.moc"

@@ -42,4 +42,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(SystemPrintersTest)
-#include "TestSystemPrinters.moc"
+#include "tst_systemprinters.moc"

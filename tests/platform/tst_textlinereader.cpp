@@ -129,4 +129,4 @@ void TestTextLineReader::readErrorIsReported()
 }
 
 QTEST_GUILESS_MAIN(TestTextLineReader)
-#include "TestTextLineReader.moc"
+#include "tst_textlinereader.moc"

@@ -259,4 +259,4 @@ void TestIniFile::utf16FileIsWrittenBackInUtf16()
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)
-#include "TestIniFile.moc"
+#include "tst_inifile.moc"

@@ -212,4 +212,4 @@ void EditCommandsTest::readOnlyBoxIsOnlyCopied()
 }
 
 QTEST_MAIN(EditCommandsTest)
-#include "EditCommandsTest.moc"
+#include "tst_editcommands.moc"

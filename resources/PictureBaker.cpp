@@ -1,6 +1,7 @@
 // Build-time tool: draws the program's SVG pictures once, at the sizes the windows show them, so
 // start-up loads small PNGs instead of parsing and rendering SVG (text in them included).
-// Usage: vokabo_picture_baker OUTDIR name:WIDTHxHEIGHT...  writes name_WxH.png and name_WxH@2x.png
+// Usage: vokabo_picture_baker SVGDIR OUTDIR name:WIDTHxHEIGHT...
+// draws SVGDIR/name.svg into OUTDIR/name_WxH.png and OUTDIR/name_WxH@2x.png
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
@@ -12,18 +13,19 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() < 3) {
-        std::fputs("usage: vokabo_picture_baker OUTDIR name:WIDTHxHEIGHT...\n", stderr);
+    if (args.size() < 4) {
+        std::fputs("usage: vokabo_picture_baker SVGDIR OUTDIR name:WIDTHxHEIGHT...\n", stderr);
         return 2;
     }
-    const QDir out(args[1]);
+    const QDir in(args[1]);
+    const QDir out(args[2]);
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
-    for (const QString& entry : args.mid(2)) {
+    for (const QString& entry : args.mid(3)) {
         const QStringList nameSize = entry.split(u':');
         const QStringList wh = nameSize.value(1).split(u'x');
         const QSize size(wh.value(0).toInt(), wh.value(1).toInt());
-        const QIcon icon(QStringLiteral(":/pictures/%1.svg").arg(nameSize[0]));
+        const QIcon icon(in.filePath(nameSize[0] + QStringLiteral(".svg")));
         if (nameSize.size() != 2 || size.isEmpty() || icon.isNull()) {
             std::fprintf(stderr, "vokabo_picture_baker: cannot draw %s\n", qPrintable(entry));
             return 1;

@@ -155,4 +155,4 @@ void TestWordList::snapToPage()
 }
 
 QTEST_GUILESS_MAIN(TestWordList)
-#include "TestWordList.moc"
+#include "tst_wordlist.moc"

@@ -264,4 +264,4 @@ void TestSettingsAccess::absurdPositionKeepsTheWindowOnScreen()
 }
 
 QTEST_MAIN(TestSettingsAccess)
-#include "TestSettingsAccess.moc"
+#include "tst_settingsaccess.moc"

@@ -100,4 +100,4 @@ void TestTextCodec::onlyTheLeadingMarkIsDropped()
 }
 
 QTEST_GUILESS_MAIN(TestTextCodec)
-#include "TestTextCodec.moc"
+#include "tst_textcodec.moc"
