@@ -4,13 +4,10 @@
 #include "TextLineReader.h"
 
 #include "AtomicFile.h"
+#include "FileOpen.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -105,14 +102,9 @@ WordListFileError ReadWordListFile(const QString& path, WordListFileContent& con
     if (info.exists() && !info.isFile())
         return error(WordListFileError::NotAFile);
     // Opened here, so the system's own reason for a failure is known.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return systemError(WordListFileError::CannotOpen, errno);
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return error(WordListFileError::CannotOpen, file.errorString());
-    }
+    if (const int code = OpenForReading(file, path))
+        return systemError(WordListFileError::CannotOpen, code);
     return ReadWordListFile(file, content);
 }
 
