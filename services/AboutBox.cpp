@@ -3,8 +3,7 @@
 #include "BakedPictures.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
-#include "SettingKeys.h"
-#include "Settings.h"
+#include "SettingsWrites.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -221,7 +220,7 @@ void AboutBox::imgOmDblClick()
 void AboutBox::okClick()
 {
     if (m_settings.welcome == 1)
-        Settings::WriteSetting(Keys::Welcome, QStringLiteral("0"));
+        WriteWelcome(0);
     accept();
 }
 
