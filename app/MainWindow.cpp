@@ -15,7 +15,7 @@
 #include "QPrinterLinePrinter.h"
 #include "QuizPage.h"
 #include "Score.h"
-#include "Settings.h"
+#include "SettingsWrites.h"
 #include "SingleInstance.h"
 #include "ToolbarPanel.h"
 #include "Twips.h"
@@ -149,7 +149,7 @@ bool MainWindow::load(const QString& commandLine)
     // A copy holds the lock for its whole run, so one started later with OnlyOne can see it.
     m_instance = std::make_unique<SingleInstance>();
     const bool alone = m_instance->tryLock();
-    m_settings.onlyOne = Settings::LeadingInt(Settings::ReadSetting(Keys::OnlyOne), -1000, 1000);
+    ReadOnlyOne(m_settings);
     if (m_settings.onlyOne == 1 && !alone) {
         // This notice has only ever existed in English.
         m_prompter.message(QStringLiteral("The program is already running!"),
@@ -157,26 +157,18 @@ bool MainWindow::load(const QString& commandLine)
         return false;
     }
 
-    Settings::RestoreWindowPosition(this, Keys::PositionSection);
+    const MainWindowSettings stored = ReadMainWindowSettings(this, m_settings);
     m_mainMenu->imgReklam->setVisible(m_settings.showsServicePicture());
-
-    ReadSwitches(m_settings);
     m_toolbar->showRwPicture(m_settings.showRw);
-    ReadFonts(m_settings);
-    m_settings.maximize = Settings::LeadingInt(Settings::ReadSetting(Keys::Maximize), -1000, 1000);
     if (m_settings.maximize == 1)
         setWindowState(windowState() | Qt::WindowMaximized);
 
-    for (int k = 1; k <= FileCommands::RecentCount; ++k)
-        m_files.recentFiles[size_t(k - 1)] = Settings::ReadSetting(Keys::RecentFile(k));
+    m_files.recentFiles = stored.recentFiles;
     RefreshRecentMenu();
     SetMainCaptions();
 
-    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
-    m_list.language1 =
-        Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default);
-    m_list.language2 =
-        Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default);
+    m_list.language1 = stored.language1;
+    m_list.language2 = stored.language2;
     loadLanguageLists();
 
     m_list.changed = 0;
@@ -387,11 +379,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::writeExitSettings()
 {
-    Settings::SaveWindowPosition(this, Keys::PositionSection);
-    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
-    Settings::WriteSetting(keys.pairSection, keys.language1Key, m_list.language1);
-    Settings::WriteSetting(keys.pairSection, keys.language2Key, m_list.language2);
-    Settings::WriteSetting(Keys::ShowRw, QString::number(m_settings.showRw));
-    for (int k = 1; k <= FileCommands::RecentCount; ++k)
-        Settings::WriteSetting(Keys::RecentFile(k), m_files.recentFiles[size_t(k - 1)]);
+    WriteExitSettings(this, m_settings, m_list.language1, m_list.language2, m_files.recentFiles);
 }

@@ -1,6 +1,6 @@
 #include "StartUp.h"
 
-#include "ProgramSettings.h"
+#include "StartUpSettings.h"
 #include "Translation.h"
 
 #include <QCoreApplication>

@@ -3,13 +3,14 @@
 #include "DesignFont.h"
 #include "DesignSize.h"
 #include "FlagPicture.h"
+#include "LanguageListStore.h"
 #include "LanguageLists.h"
 #include "NewLanguageEdit.h"
 #include "OutlineShape.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
-#include "SettingKeys.h"
-#include "Settings.h"
+#include "SettingNumbers.h"
+#include "SettingsWrites.h"
 #include "Twips.h"
 
 #include <QAccessible>
@@ -358,9 +359,8 @@ void OptionsDialog::layOut()
 
 void OptionsDialog::loadLists()
 {
-    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
-    ReadLanguageList(m_la1, keys.learnedListSection, keys.lastIndexKey);
-    ReadLanguageList(m_la2, keys.knownListSection, keys.lastIndexKey);
+    ReadLanguageList(m_la1, m_settings.uiLanguage, 1);
+    ReadLanguageList(m_la2, m_settings.uiLanguage, 2);
 }
 
 void OptionsDialog::addNewLanguage(NewLanguageEdit* edit, QListWidget* list)
@@ -417,9 +417,8 @@ void OptionsDialog::chooseFlag(int index)
 
 void OptionsDialog::acceptChanges()
 {
-    const LanguageKeys& keys = LanguageKeysFor(m_settings.uiLanguage);
-    WriteLanguageList(m_la1, keys.learnedListSection, keys.lastIndexKey);
-    WriteLanguageList(m_la2, keys.knownListSection, keys.lastIndexKey);
+    WriteLanguageList(m_la1, m_settings.uiLanguage, 1);
+    WriteLanguageList(m_la2, m_settings.uiLanguage, 2);
     if (m_reloadLanguageLists)
         m_reloadLanguageLists();
 
@@ -429,16 +428,13 @@ void OptionsDialog::acceptChanges()
     m_settings.font2Name = font2.family();
     m_settings.font1Size = Settings::RoundHalfEven(PointSize(font1));
     m_settings.font2Size = Settings::RoundHalfEven(PointSize(font2));
-    Settings::WriteSetting(Keys::Font1Name, m_settings.font1Name);
-    Settings::WriteSetting(Keys::Font2Name, m_settings.font2Name);
-    Settings::WriteSetting(Keys::Font1Size, QString::number(m_settings.font1Size));
-    Settings::WriteSetting(Keys::Font2Size, QString::number(m_settings.font2Size));
+    WriteFonts(m_settings);
 
     if (m_resetWordBoxFonts)
         m_resetWordBoxFonts();
 
     if (m_pendingLanguage != m_settings.uiLanguage) {
-        Settings::WriteSetting(Keys::PrgLanguage, m_pendingLanguage);
+        WriteInterfaceLanguage(m_pendingLanguage);
         const Notice notice = RestartNotice(m_settings.uiLanguage);
         m_prompter.message(notice.text, notice.title, Prompter::InformationOk);
     }

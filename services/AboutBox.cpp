@@ -4,8 +4,7 @@
 #include "DesignSize.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
-#include "SettingKeys.h"
-#include "Settings.h"
+#include "SettingsWrites.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -234,6 +233,6 @@ void AboutBox::imgOmDblClick()
 void AboutBox::okClick()
 {
     if (m_settings.welcome == 1)
-        Settings::WriteSetting(Keys::Welcome, QStringLiteral("0"));
+        WriteWelcome(0);
     accept();
 }

@@ -1,3 +1,4 @@
+#include "LanguageListStore.h"
 #include "LanguageLists.h"
 #include "SettingKeys.h"
 #include "Settings.h"
@@ -195,7 +196,7 @@ void LanguageListsTest::shortenedListKeepsLaterKeys()
     QListWidget box;
     box.addItems(seven.mid(0, 3));
 
-    WriteLanguageList(&box, QStringLiteral("Language2"), QStringLiteral("Number"));
+    WriteLanguageList(&box, QStringLiteral("eng"), 2);
 
     QCOMPARE(Settings::ReadSetting(QStringLiteral("Language2"), QStringLiteral("Number"), {}),
              QStringLiteral("2"));
@@ -209,13 +210,13 @@ void LanguageListsTest::dialogReadWritesNoDefaults()
 {
     TestSettings settings;
     QListWidget box;
-    ReadLanguageList(&box, QStringLiteral("Kieli1"), QStringLiteral("Luku"));
+    ReadLanguageList(&box, QStringLiteral("fin"), 1);
     QCOMPARE(box.count(), 0);
     QCOMPARE(settings.iniText(), QString());
 
     // A hand-edited huge last index is read up to the bound, not for ever.
     settings.writeIni("[Kieli1]\r\nLuku=2000000000\r\n0=Viro\r\n");
-    ReadLanguageList(&box, QStringLiteral("Kieli1"), QStringLiteral("Luku"));
+    ReadLanguageList(&box, QStringLiteral("fin"), 1);
     QCOMPARE(box.count(), kMaxLanguageListLastIndex + 1);
     QCOMPARE(Items(box).first(), QStringLiteral("Viro"));
 }

@@ -1,6 +1,9 @@
 #include "ProgramSettings.h"
+#include "SettingNumbers.h"
 #include "Settings.h"
+#include "StartUpSettings.h"
 #include "TestSettings.h"
+#include "WindowPosition.h"
 
 #include <QApplication>
 #include <QDir>

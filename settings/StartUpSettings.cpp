@@ -1,12 +1,9 @@
-#include "ProgramSettings.h"
+#include "StartUpSettings.h"
 
+#include "SettingKeys.h"
+#include "SettingNumbers.h"
 #include "Settings.h"
-
-bool ProgramSettings::IsNordic(const QString& systemLanguage)
-{
-    return systemLanguage == u"sve" || systemLanguage == u"nor" || systemLanguage == u"dan" ||
-           systemLanguage == u"isl";
-}
+#include "WindowPosition.h"
 
 QString DefaultInterfaceLanguage(const QString& systemLanguage)
 {
@@ -35,6 +32,11 @@ InterfaceLanguageChoice ChooseInterfaceLanguage()
     return choice;
 }
 
+void ReadOnlyOne(ProgramSettings& settings)
+{
+    settings.onlyOne = Settings::LeadingInt(Settings::ReadSetting(Keys::OnlyOne), -1000, 1000);
+}
+
 void ReadSwitches(ProgramSettings& settings)
 {
     settings.welcome = Settings::LeadingInt(Settings::ReadSetting(Keys::Welcome), -1000, 1000);
@@ -50,4 +52,22 @@ void ReadFonts(ProgramSettings& settings)
     settings.font2Name = Settings::ReadSetting(Keys::Font2Name);
     settings.font1Size = Settings::FontSizeFromText(Settings::ReadSetting(Keys::Font1Size));
     settings.font2Size = Settings::FontSizeFromText(Settings::ReadSetting(Keys::Font2Size));
+}
+
+MainWindowSettings ReadMainWindowSettings(QWidget* window, ProgramSettings& settings)
+{
+    Settings::RestoreWindowPosition(window, Keys::PositionSection);
+    ReadSwitches(settings);
+    ReadFonts(settings);
+    settings.maximize = Settings::LeadingInt(Settings::ReadSetting(Keys::Maximize), -1000, 1000);
+
+    MainWindowSettings values;
+    for (int k = 1; k <= kRecentFileCount; ++k)
+        values.recentFiles[size_t(k - 1)] = Settings::ReadSetting(Keys::RecentFile(k));
+    const LanguageKeys& keys = LanguageKeysFor(settings.uiLanguage);
+    values.language1 =
+        Settings::ReadSetting(keys.pairSection, keys.language1Key, keys.language1Default);
+    values.language2 =
+        Settings::ReadSetting(keys.pairSection, keys.language2Key, keys.language2Default);
+    return values;
 }

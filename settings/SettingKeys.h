@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignFont.h"
+
 #include <QString>
 
 // Every key of Vokabo.ini, named once: section, key and the default when it is absent.
@@ -25,14 +27,23 @@ inline const SettingKey ShowRw{QStringLiteral("Options"), QStringLiteral("ShowRw
 inline const SettingKey Maximize{QStringLiteral("Options"), QStringLiteral("Maximize"),
                                  QStringLiteral("0")};
 inline const QString PositionSection = QStringLiteral("Position");
+// A window's left and top edges in twips, under its section.
+inline SettingKey WindowLeft(const QString& section)
+{
+    return {section, QStringLiteral("X"), QStringLiteral("0")};
+}
+inline SettingKey WindowTop(const QString& section)
+{
+    return {section, QStringLiteral("Y"), QStringLiteral("0")};
+}
 inline const SettingKey Font1Name{QStringLiteral("Font"), QStringLiteral("Font1Name"),
-                                  QStringLiteral("MS Sans Serif")};
+                                  DesignFont::name()};
 inline const SettingKey Font2Name{QStringLiteral("Font"), QStringLiteral("Font2Name"),
-                                  QStringLiteral("MS Sans Serif")};
+                                  DesignFont::name()};
 inline const SettingKey Font1Size{QStringLiteral("Font"), QStringLiteral("Font1Size"),
-                                  QStringLiteral("8.25")};
+                                  DesignFont::pointsText()};
 inline const SettingKey Font2Size{QStringLiteral("Font"), QStringLiteral("Font2Size"),
-                                  QStringLiteral("8.25")};
+                                  DesignFont::pointsText()};
 inline const QString FilesSection = QStringLiteral("Files");
 // Recent file k, 1 to 4.
 inline SettingKey RecentFile(int k)
