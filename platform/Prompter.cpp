@@ -4,16 +4,16 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QFontDialog>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QStringListModel>
 
@@ -245,4 +245,7 @@ std::optional<QFont> DialogPrompter::chooseFont(const QString& title, int minPoi
     return font;
 }
 
-void DialogPrompter::beep() { QApplication::beep(); }
+void DialogPrompter::beep()
+{
+    QApplication::beep();
+}

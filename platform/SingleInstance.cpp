@@ -17,4 +17,7 @@ SingleInstance::SingleInstance(const QString& lockName)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::tryLock() { return m_lock->isLocked() || m_lock->tryLock(0); }
+bool SingleInstance::tryLock()
+{
+    return m_lock->isLocked() || m_lock->tryLock(0);
+}

@@ -26,7 +26,10 @@ void TestSettings::setSystemLocale(const QByteArray& locale)
     qputenv("LANG", locale);
 }
 
-QString TestSettings::iniPath() const { return QDir(m_dir.path()).filePath(QStringLiteral("Vokabo.ini")); }
+QString TestSettings::iniPath() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("Vokabo.ini"));
+}
 
 QByteArray TestSettings::iniBytes() const
 {
@@ -36,7 +39,10 @@ QByteArray TestSettings::iniBytes() const
     return file.readAll();
 }
 
-QString TestSettings::iniText() const { return TextCodec::decode(iniBytes()); }
+QString TestSettings::iniText() const
+{
+    return TextCodec::decode(iniBytes());
+}
 
 void TestSettings::writeIni(const QByteArray& bytes) const
 {
