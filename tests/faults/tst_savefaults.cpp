@@ -18,6 +18,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 class SaveFaultsTest : public QObject
@@ -127,16 +129,21 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
     const int spreadMicroseconds = int(4 * clock.nsecsElapsed() / 1000) + 2000;
     QVERIFY(QFile::remove(probe.filePath));
 
+    // On a busy machine a save can take far longer than the probe did, so the runs go on, with
+    // the kills spread ever wider, until both outcomes have been seen.
     constexpr int kRuns = 100;
+    constexpr int kMostRuns = 400;
     int sawOld = 0;
     int sawNew = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    int run = 0;
+    for (; run < kMostRuns && (run < kRuns || sawOld == 0 || sawNew == 0); ++run) {
+        const int spread = spreadMicroseconds * (1 + std::max(0, run - kRuns) / 50);
         QProcess saver;
         saver.start(helper, {QStringLiteral("save"), path});
         QVERIFY2(saver.waitForStarted(), qPrintable(saver.errorString()));
         QVERIFY(saver.waitForReadyRead(30000));
         // Anywhere from before the first save to well into the loop.
-        QThread::usleep(QRandomGenerator::global()->bounded(spreadMicroseconds));
+        QThread::usleep(QRandomGenerator::global()->bounded(spread));
         saver.kill();
         QVERIFY(saver.waitForFinished(30000));
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
@@ -160,7 +167,7 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
         QVERIFY2(other.startsWith(QStringLiteral(".list.vkf.vokabo-save-")), qPrintable(other));
     qInfo("killed %d times while saving, within %d us: old list %d, new list %d, other files "
           "left %lld %s",
-          kRuns, spreadMicroseconds, sawOld, sawNew, others.size(), qPrintable(others.join(u' ')));
+          run, spreadMicroseconds, sawOld, sawNew, others.size(), qPrintable(others.join(u' ')));
     // Both outcomes occurred, so the kills did land between and inside saves.
     QVERIFY(sawOld > 0);
     QVERIFY(sawNew > 0);
