@@ -1,6 +1,7 @@
 #include "Prompter.h"
 #include "TestSettings.h"
 #include "Translation.h"
+#include "WhenShown.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,22 +18,7 @@ class DialogPrompterTest : public QObject
 {
     Q_OBJECT
 
-    template <class Dialog, class Act> void whenShown(Act act)
-    {
-        QTimer::singleShot(0, this, [this, act] { answer<Dialog>(act, 100); });
-    }
-
-    template <class Dialog, class Act> void answer(Act act, int triesLeft)
-    {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (triesLeft > 0)
-                QTimer::singleShot(20, this,
-                                   [this, act, triesLeft] { answer<Dialog>(act, triesLeft - 1); });
-            return;
-        }
-        act(dialog);
-    }
+    template <class Dialog, class Act> void whenShown(Act act) { WhenShown<Dialog>(this, act); }
 
     static QStringList buttonTexts(QMessageBox* box)
     {

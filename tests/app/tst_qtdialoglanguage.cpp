@@ -2,6 +2,7 @@
 #include "Prompter.h"
 #include "StartUp.h"
 #include "TestSettings.h"
+#include "WhenShown.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,21 +17,7 @@ class QtDialogLanguageTest : public QObject
 {
     Q_OBJECT
 
-    template <class Dialog, class Act> void whenShown(Act act)
-    {
-        QTimer::singleShot(0, this, [this, act] { answer<Dialog>(act, 100); });
-    }
-    template <class Dialog, class Act> void answer(Act act, int triesLeft)
-    {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (triesLeft > 0)
-                QTimer::singleShot(20, this,
-                                   [this, act, triesLeft] { answer<Dialog>(act, triesLeft - 1); });
-            return;
-        }
-        act(dialog);
-    }
+    template <class Dialog, class Act> void whenShown(Act act) { WhenShown<Dialog>(this, act); }
 
 private Q_SLOTS:
     // Debian ships only part of Qt's Swedish; the program's own translations fill in the rest.
