@@ -47,12 +47,26 @@ wait "$pid" || fail "the program ended with an error"
 
 ini="$work/config/Vokabo.ini"
 [ -f "$ini" ] || fail "no settings file was written"
-text=$(tr -d '\r' <"$ini")
-for expected in "[Options]" "Welcome=0" "ShowRw=0" "[Position]" "X=" "Y=" "Antal=6" \
-    "0=Engelska" "6=Italienska" "[Files]" "1=" "4="; do
-    printf '%s\n' "$text" | grep -qxF -- "$expected" || printf '%s\n' "$text" | grep -q -- "^$expected" ||
-        fail "the settings file lacks $expected"
-done
 # Swedish section names are stored in Windows-1252, as the file has always been.
 LC_ALL=C grep -q "$(printf '\\[Inst\344llningar\\]')" "$ini" || fail "[Inställningar] is not in Windows-1252"
+text=$(iconv -f WINDOWS-1252 -t UTF-8 "$ini" | tr -d '\r') || fail "the settings file is not Windows-1252"
+
+# The lines of one section, compared whole: the key lines between its heading and the next one.
+section() { printf '%s\n' "$text" | awk -v heading="[$1]" '/^\[/ { on = ($0 == heading); next } on'; }
+expect_section() {
+    name=$1
+    shift
+    [ "$(section "$name")" = "$(printf '%s\n' "$@")" ] ||
+        fail "section [$name] is not as expected: $(section "$name" | tr '\n' ' ')"
+}
+
+[ "$(printf '%s\n' "$text" | grep '^\[')" = "$(printf '%s\n' '[Språk1]' '[Språk2]' '[Options]' \
+    '[Position]' '[Inställningar]' '[Files]')" ] || fail "the sections are not in the order of their first write"
+expect_section Språk1 Antal=6 0=Engelska 1=Tyska 2=Franska 3=Spanska 4=Italienska 5=Finska 6=Svenska
+expect_section Språk2 Antal=6 0=Svenska 1=Engelska 2=Tyska 3=Finska 4=Franska 5=Spanska 6=Italienska
+expect_section Options Welcome=0 ShowRw=0
+section Position | grep -Eqx 'X=-?[0-9]+' && section Position | grep -Eqx 'Y=-?[0-9]+' &&
+    [ "$(section Position | wc -l)" -eq 2 ] || fail "section [Position] does not hold X and Y in twips"
+expect_section Inställningar Språk1=Engelska Språk2=Svenska
+expect_section Files 1= 2= 3= 4=
 echo "PASS: splash, main window, about box and exit as a user would; settings written"
