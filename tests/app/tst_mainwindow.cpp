@@ -6,6 +6,7 @@
 #include "ProgramSettings.h"
 #include "QuizPage.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "ToolbarPanel.h"
 #include "Translation.h"
@@ -50,13 +51,6 @@ struct Started
         return window->findChild<T*>(QLatin1String(name));
     }
 };
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 } // namespace
 
@@ -197,7 +191,8 @@ private Q_SLOTS:
     {
         TestSettings settings("sv_SE.UTF-8");
         const QString path = QDir(settings.folder()).filePath(QStringLiteral("my list.vkf"));
-        writeFile(path, "Kapitel 3\r\nTyska\r\nSvenska\r\nHund\r\nhund\r\nKatze\r\nkatt\r\n");
+        QVERIFY(
+            WriteBytes(path, "Kapitel 3\r\nTyska\r\nSvenska\r\nHund\r\nhund\r\nKatze\r\nkatt\r\n"));
         Started s(path);
         QCOMPARE(s.window->windowTitle(), QStringLiteral("Vokabo - my list.vkf"));
         QCOMPARE(s.window->wordList().changed, 0);
@@ -292,26 +287,60 @@ private Q_SLOTS:
         QVERIFY(s.prompter.messages.isEmpty());
     }
 
-    void exitWithChangesYesThenCancelledSaveAsKeepsRunning()
+    void exitQuestion_data()
     {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("untitled");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<bool>("saved");
+
+        QTest::newRow("cancel") << int(Prompter::Cancel) << false << false << false;
+        QTest::newRow("no") << int(Prompter::No) << false << true << false;
+        QTest::newRow("yes with a file") << int(Prompter::Yes) << false << true << true;
+        QTest::newRow("yes, save as cancelled") << int(Prompter::Yes) << true << false << false;
+    }
+
+    // The question of an exit with unsaved changes: what each answer does to the list's file, to
+    // the settings file and to the program.
+    void exitQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, untitled);
+        QFETCH(bool, ends);
+        QFETCH(bool, saved);
         TestSettings settings("sv_SE.UTF-8");
-        Started s;
+        settings.writeIni("[Options]\r\nWelcome=0\r\n");
+        const QString path = QDir(settings.folder()).filePath(QStringLiteral("djur.vkf"));
+        const QByteArray old = "Djur\r\nEngelska\r\nSvenska\r\ncat\r\nkatt\r\n";
+        QVERIFY(WriteBytes(path, old));
+        Started s(untitled ? QString() : path);
         s.window->show();
         s.window->wordList()[0].learned = QStringLiteral("dog");
         s.window->wordList().changed = 1;
-        s.prompter.answers.enqueue(Prompter::Yes);
-        s.prompter.fileAnswers.enqueue(std::nullopt);
+        s.prompter.answers.enqueue(answer);
+        s.prompter.fileAnswers.enqueue(std::nullopt); // Save as, when it is asked
         QSignalSpy exited(s.window.get(), &MainWindow::exited);
-        QVERIFY(!s.window->close());
-        QVERIFY(s.window->isVisible());
-        QCOMPARE(exited.count(), 0);
+
+        QCOMPARE(s.window->close(), ends);
+        QCOMPARE(exited.count(), ends ? 1 : 0);
+        QCOMPARE(s.window->isVisible(), !ends);
+        QCOMPARE(s.prompter.messages.size(), 1);
         QCOMPARE(
             s.prompter.messages[0].text,
             QStringLiteral("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"));
-        QCOMPARE(s.window->wordList()[0].learned, QStringLiteral("dog"));
-        QCOMPARE(s.window->wordList().changed, 1);
-        QVERIFY(!QFile::exists(settings.iniPath()) ||
-                !settings.iniText().contains(QStringLiteral("[Position]")));
+        QCOMPARE(s.prompter.messages[0].flags, int(Prompter::YesNoCancelQuestion));
+        QCOMPARE(s.prompter.dialogs.size(), untitled ? 1 : 0);
+        const QByteArray bytes = FileBytes(path);
+        QCOMPARE(bytes.startsWith("Djur\r\nEngelska\r\nSvenska\r\ndog\r\n"), saved);
+        if (!saved)
+            QCOMPARE(bytes, old);
+        // The exit settings are written only by an exit that ends the program.
+        QCOMPARE(settings.iniText().contains(QStringLiteral("[Position]")), ends);
+        QCOMPARE(settings.iniText().contains(QStringLiteral("[Files]")), ends);
+        if (!ends) {
+            QCOMPARE(s.window->wordList()[0].learned, QStringLiteral("dog"));
+            QCOMPARE(s.window->wordList().changed, 1);
+        }
     }
 
     void exitWritesTheSettingsInOrder()

@@ -21,13 +21,16 @@ void TypeText(const QString& text)
                             Qt::NoModifier);
 }
 
-void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// Presses the key on the open popup or the focused widget; false when there is neither.
+[[nodiscard]] bool Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QWidget* target = QApplication::activePopupWidget();
     if (!target)
         target = QApplication::focusWidget();
-    QVERIFY(target);
+    if (!target)
+        return false;
     QTest::keyClick(target, Qt::Key(key), modifiers);
+    return true;
 }
 
 // Presses Tab until the focus is on the named control, at most once round the window.
@@ -76,7 +79,7 @@ void QuizKeysTest::quizByKeysAlone()
     // Alt+O opens the Words menu, F chooses "Förhör ord...".
     QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
-    Press(Qt::Key_F);
+    QVERIFY(Press(Qt::Key_F));
     QTRY_VERIFY(window.quizShowing());
     // The offscreen platform leaves a closed menu active; a desktop gives the window back.
     QTRY_VERIFY(!QApplication::activePopupWidget());
@@ -88,13 +91,13 @@ void QuizKeysTest::quizByKeysAlone()
     QVERIFY(!t0->hasSelectedText());
 
     TypeText(QStringLiteral("dog0"));
-    Press(Qt::Key_Return);
+    QVERIFY(Press(Qt::Key_Return));
     TypeText(QStringLiteral("cat"));
     QCOMPARE(list[1].answer, QStringLiteral("cat"));
 
     auto* showRw = window.findChild<QToolButton*>("cmdRattFel");
     QCOMPARE(settings.showRw, 0);
-    Press(Qt::Key_F7);
+    QVERIFY(Press(Qt::Key_F7));
     QTRY_COMPARE(settings.showRw, -1);
     QVERIFY(showRw->isChecked());
     QCOMPARE(QAccessible::queryAccessibleInterface(showRw)->state().checked, 1);
@@ -103,20 +106,20 @@ void QuizKeysTest::quizByKeysAlone()
 
     // The same switch reached with Tab and pressed with Space turns the colouring off again.
     QVERIFY(TabTo("cmdRattFel"));
-    Press(Qt::Key_Space);
+    QVERIFY(Press(Qt::Key_Space));
     QTRY_COMPARE(settings.showRw, 0);
     QVERIFY(!showRw->isChecked());
-    Press(Qt::Key_F7);
+    QVERIFY(Press(Qt::Key_F7));
     QTRY_COMPARE(settings.showRw, -1);
 
-    Press(Qt::Key_F8);
+    QVERIFY(Press(Qt::Key_F8));
     QTRY_COMPARE(prompter.messages.size(), 1);
     QCOMPARE(prompter.messages[0].title, QStringLiteral("Antal rätt"));
     QCOMPARE(prompter.messages[0].text, QStringLiteral(" 1 rätt av  3"));
     QCOMPARE(prompter.messages[0].flags, int(Prompter::InformationOk));
 
     QVERIFY(TabTo("cmdHuvudmenyn"));
-    Press(Qt::Key_Space);
+    QVERIFY(Press(Qt::Key_Space));
     QTRY_VERIFY(!window.quizShowing());
 }
 

@@ -25,16 +25,20 @@ template <size_t N> QByteArray bytesOf(const char (&literal)[N])
 const QByteArray kGood = "Kapitel 3\r\nEngelska\r\nSvenska\r\ndog\r\nhund\r\ncat\r\nkatt\r\n";
 
 // Writes a big file a piece at a time: the head, then the filler to the size, then the tail.
-void writeLarge(const QString& path, const QByteArray& head, qint64 size, char filler,
-                const QByteArray& tail = QByteArray())
+// False when the file could not be written whole.
+[[nodiscard]] bool writeLarge(const QString& path, const QByteArray& head, qint64 size, char filler,
+                              const QByteArray& tail = QByteArray())
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(head);
+    if (!file.open(QIODevice::WriteOnly) || file.write(head) != head.size())
+        return false;
     const QByteArray block(1 << 20, filler);
-    for (qint64 left = size - head.size() - tail.size(); left > 0; left -= block.size())
-        file.write(block.constData(), std::min<qint64>(left, block.size()));
-    file.write(tail);
+    for (qint64 left = size - head.size() - tail.size(); left > 0; left -= block.size()) {
+        const qint64 n = std::min<qint64>(left, block.size());
+        if (file.write(block.constData(), n) != n)
+            return false;
+    }
+    return file.write(tail) == tail.size() && file.flush();
 }
 
 QByteArray manyLines(int count)
@@ -113,14 +117,14 @@ void BadWordListsTest::openingABrokenFile()
     TestSettings settings("sv_SE.UTF-8");
     const QDir dir(settings.folder());
     const QString goodPath = dir.filePath(QStringLiteral("good.vkf"));
-    WriteBytes(goodPath, kGood);
+    QVERIFY(WriteBytes(goodPath, kGood));
     QString path = dir.filePath(QStringLiteral("broken.vkf"));
     if (kind == u"file") {
-        WriteBytes(path, bytes);
+        QVERIFY(WriteBytes(path, bytes));
     } else if (kind == u"huge heading") {
-        writeLarge(path, QByteArray(), 50 << 20, 'x', "\r\nTyska\r\nSvenska\r\n");
+        QVERIFY(writeLarge(path, QByteArray(), 50 << 20, 'x', "\r\nTyska\r\nSvenska\r\n"));
     } else if (kind == u"huge tail") {
-        writeLarge(path, manyLines(200), 50 << 20, 'y');
+        QVERIFY(writeLarge(path, manyLines(200), 50 << 20, 'y'));
     } else if (kind == u"folder") {
         QVERIFY(dir.mkdir(QStringLiteral("broken.vkf")));
     } else if (kind == u"pipe") {

@@ -60,7 +60,7 @@ void SaveFaultsTest::failedSaveKeepsTheOldFile()
     TestSettings settings("sv_SE.UTF-8");
     const QDir dir(settings.folder());
     const QString oldPath = dir.filePath(QStringLiteral("old.vkf"));
-    WriteBytes(oldPath, WordListFileBytes(FaultList('A')));
+    QVERIFY(WriteBytes(oldPath, WordListFileBytes(FaultList('A'))));
     const QByteArray oldBytes = FileBytes(oldPath, "<no file>");
     QVERIFY(dir.mkdir(QStringLiteral("folder.vkf")));
     QCOMPARE(
@@ -117,7 +117,7 @@ void SaveFaultsTest::killedWhileSavingLeavesOldOrNewList()
     const QString path = dir.filePath(QStringLiteral("list.vkf"));
     const QByteArray a = WordListFileBytes(FaultList('A'));
     const QByteArray b = WordListFileBytes(FaultList('B'));
-    WriteBytes(path, a);
+    QVERIFY(WriteBytes(path, a));
     const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/fault_helper");
 
     // Kills spread over about four saves, however fast this build and machine save.

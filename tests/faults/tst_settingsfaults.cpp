@@ -90,9 +90,9 @@ void SettingsFaultsTest::brokenSettingsFileStartsWithDefaults()
     } else if (kind == u"pipe") {
         QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
     } else if (kind == u"big") {
-        WriteBytes(ini, bytes + QByteArray(IniFile::kMaxFileBytes - bytes.size(), ';'));
+        QVERIFY(WriteBytes(ini, bytes + QByteArray(IniFile::kMaxFileBytes - bytes.size(), ';')));
     } else {
-        WriteBytes(ini, bytes);
+        QVERIFY(WriteBytes(ini, bytes));
     }
 
     ProgramSettings program;
@@ -133,7 +133,7 @@ void SettingsFaultsTest::fullDiskKeepsTheOldSettings()
     QByteArray old = "[Files]\r\n";
     for (int i = 0; i < 200; ++i)
         old += "Entry" + QByteArray::number(i) + "=/home/learner/ord/lista.vkf\r\n";
-    WriteBytes(settings.iniPath(), old);
+    QVERIFY(WriteBytes(settings.iniPath(), old));
     {
         // Room for the old file but not for the new key at its end.
         const FileSizeLimit limit(rlim_t(old.size()));

@@ -162,7 +162,7 @@ void TestIniFile::unwritablePlaceLeavesNothingBehind()
 {
     // A parent that is a file fails for every user, root included.
     const QString blocker = QDir(m_settings->folder()).filePath(u"blocker"_qs);
-    WriteBytes(blocker, "x");
+    QVERIFY(WriteBytes(blocker, "x"));
     QVERIFY(!IniFile::write(blocker + u"/Vokabo.ini"_qs, u"Options"_qs, u"Welcome"_qs, u"0"_qs));
     QCOMPARE(FileBytes(blocker), QByteArray("x"));
     QCOMPARE(QDir(m_settings->folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QTest>
 
 // Whole files read and written byte for byte by the tests.
 
@@ -14,10 +13,9 @@ inline QByteArray FileBytes(const QString& path, const QByteArray& whenMissing =
     return file.open(QIODevice::ReadOnly) ? file.readAll() : whenMissing;
 }
 
-// Writes the bytes as the whole file; a failed write fails the test.
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
+// Writes the bytes as the whole file; false when it could not, for QVERIFY at the call site.
+[[nodiscard]] inline bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }

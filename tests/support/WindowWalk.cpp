@@ -35,15 +35,18 @@ QStringList WindowWalk::Names()
             QStringLiteral("splash"),    QStringLiteral("secret"), QStringLiteral("help")};
 }
 
-void WindowWalk::visit(const QString& name, const std::function<void(QWidget*)>& check)
+bool WindowWalk::visit(const QString& name, const std::function<void(QWidget*)>& check)
 {
     const auto trigger = [this](const char* action) {
         window->findChild<QAction*>(QLatin1String(action))->trigger();
     };
+    bool ran = false;
     const auto run = [&](QWidget* shown) {
         shown->show();
-        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        if (!QTest::qWaitForWindowExposed(shown))
+            return;
         check(shown);
+        ran = !QTest::currentTestFailed();
     };
     if (name == u"main menu") {
         run(window.get());
@@ -77,9 +80,8 @@ void WindowWalk::visit(const QString& name, const std::function<void(QWidget*)>&
         auto* viewer = new HelpViewer(window.get());
         run(viewer);
         delete viewer;
-    } else {
-        QFAIL(qPrintable(QStringLiteral("no window ") + name));
     }
+    return ran;
 }
 
 QList<QWidget*> VisibleWidgets(QWidget* top)

@@ -23,8 +23,9 @@ public:
 
     // The names of the windows and pages visit() opens.
     static QStringList Names();
-    // Opens the named window or page, shows it, runs the check on it and closes it again.
-    void visit(const QString& name, const std::function<void(QWidget*)>& check);
+    // Opens the named window or page, shows it, runs the check on it and closes it again. False
+    // when the window could not be shown or the check failed, for QVERIFY at the call site.
+    [[nodiscard]] bool visit(const QString& name, const std::function<void(QWidget*)>& check);
 
     ProgramSettings settings;
     FakePrompter prompter;

@@ -65,7 +65,7 @@ void WindowsAccessTest::everyControlAndPictureIsNamed()
     QFETCH(QString, window);
     WindowWalk walk(ui);
     int checked = 0;
-    walk.visit(window, [&](QWidget* top) {
+    const bool visited = walk.visit(window, [&](QWidget* top) {
         QVERIFY2(!AccessibleName(top).isEmpty(), qPrintable(Where(top)));
         for (QWidget* w : VisibleWidgets(top)) {
             if (OnEditorOrQuizPage(w))
@@ -79,6 +79,7 @@ void WindowsAccessTest::everyControlAndPictureIsNamed()
             QVERIFY2(!AccessibleName(w).trimmed().isEmpty(), qPrintable(Where(w)));
         }
     });
+    QVERIFY(visited);
     QVERIFY(checked > 0);
 }
 
@@ -133,11 +134,12 @@ void WindowsAccessTest::namesFollowTheInterfaceLanguage()
     QFETCH(QString, control);
     QFETCH(QString, name);
     WindowWalk walk(ui);
-    walk.visit(window, [&](QWidget* top) {
+    const bool visited = walk.visit(window, [&](QWidget* top) {
         auto* w = top->findChild<QWidget*>(control);
         QVERIFY(w);
         QCOMPARE(AccessibleName(w).remove(u'&'), name);
     });
+    QVERIFY(visited);
 }
 
 void WindowsAccessTest::flagsAreChosenWithKeysAlone()
@@ -197,7 +199,7 @@ void WindowsAccessTest::helpWindowIsAWindowThatKeysClose()
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
         QPointer<QWidget> viewer;
-        walk.visit(QStringLiteral("help"), [&](QWidget* top) {
+        const bool visited = walk.visit(QStringLiteral("help"), [&](QWidget* top) {
             viewer = top;
             QCOMPARE(QAccessible::queryAccessibleInterface(top)->role(), QAccessible::Window);
             QCOMPARE(top->windowTitle(), QStringLiteral("Vokabo - Help"));
@@ -206,6 +208,7 @@ void WindowsAccessTest::helpWindowIsAWindowThatKeysClose()
             QTest::keySequence(top, keys);
             QVERIFY(!top->isVisible());
         });
+        QVERIFY(visited);
     }
 }
 

@@ -116,7 +116,7 @@ void WindowsFitTest::textsHaveRoomAndNothingOverlaps()
     WindowWalk walk(ui);
     int texts = 0;
     QStringList problems;
-    walk.visit(window, [&](QWidget* top) {
+    const bool visited = walk.visit(window, [&](QWidget* top) {
         const QList<QWidget*> shown = VisibleWidgets(top);
         for (QWidget* w : shown) {
             if (const QString misfit = Misfit(w); !misfit.isEmpty())
@@ -134,6 +134,7 @@ void WindowsFitTest::textsHaveRoomAndNothingOverlaps()
             }
         }
     });
+    QVERIFY(visited);
     QVERIFY(texts > 0);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 }
@@ -143,7 +144,7 @@ void WindowsFitTest::optionsKeepTheirDesignAtTheDesignFont()
     // At 96 dpi the options dialog keeps the design's places (twips / 15 are pixels); only the
     // font column is wider, since "Återställ" in this font needs more than the design's 57.
     WindowWalk walk(QStringLiteral("sve"));
-    walk.visit(QStringLiteral("options"), [](QWidget* dialog) {
+    const bool visited = walk.visit(QStringLiteral("options"), [](QWidget* dialog) {
         QCOMPARE(dialog->height(), 313);
         QVERIFY(dialog->width() >= 350);
         const auto at = [&](const char* name) {
@@ -161,6 +162,7 @@ void WindowsFitTest::optionsKeepTheirDesignAtTheDesignFont()
         QCOMPARE(at("lokb"), QRect(96, 280, 73, 25));
         QCOMPARE(at("lavbb"), QRect(176, 280, 73, 25));
     });
+    QVERIFY(visited);
 }
 
 QTEST_MAIN(WindowsFitTest)

@@ -406,7 +406,7 @@ void TestWordListFile::saveReplacesTheFile()
 {
     WordList list = sampleList();
     list.filePath = pathOf(u"lista.gls"_qs);
-    WriteBytes(list.filePath, QByteArray(5000, 'z'));
+    QVERIFY(WriteBytes(list.filePath, QByteArray(5000, 'z')));
     list.changed = 1;
     QVERIFY(!WriteWordListFile(list));
     QCOMPARE(list.changed, 0);
@@ -440,7 +440,7 @@ void TestWordListFile::failedSaveKeepsTheOldFile()
     QFETCH(QString, target);
     QFETCH(int, kind);
     const QByteArray old = pairsFile(2);
-    WriteBytes(pathOf(u"old.vkf"_qs), old);
+    QVERIFY(WriteBytes(pathOf(u"old.vkf"_qs), old));
     QVERIFY(QDir(m_settings->folder()).mkdir(u"folder.vkf"_qs));
     WordList list = sampleList();
     list.filePath = target.isEmpty() ? QString() : pathOf(target);
@@ -463,7 +463,7 @@ void TestWordListFile::failedSaveInReadOnlyFolder()
     const QString folder = pathOf(u"locked"_qs);
     QVERIFY(QDir().mkdir(folder));
     const QString path = folder + u"/lista.vkf"_qs;
-    WriteBytes(path, pairsFile(1));
+    QVERIFY(WriteBytes(path, pairsFile(1)));
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     WordList list = sampleList();
     list.filePath = path;
@@ -512,9 +512,10 @@ void TestWordListFile::leftoversOfDeadCopiesAreClearedAtTheNextSave()
                            pathOf(u".other.vkf.vokabo-save-%1-a1b2c3d"_qs.arg(deadPid)),
                            pathOf(u"lista [1].vkf.Ab12Cd"_qs)};
     for (const QString& path : kept)
-        WriteBytes(path, "keep");
-    WriteBytes(ours + QString::number(deadPid) + u"-a1b2c3d"_qs, "stale");
-    WriteBytes(ours + QString::number(QCoreApplication::applicationPid()) + u"-zz"_qs, "stale");
+        QVERIFY(WriteBytes(path, "keep"));
+    QVERIFY(WriteBytes(ours + QString::number(deadPid) + u"-a1b2c3d"_qs, "stale"));
+    QVERIFY(WriteBytes(ours + QString::number(QCoreApplication::applicationPid()) + u"-zz"_qs,
+                       "stale"));
 
     QVERIFY(!WriteWordListFile(list));
     QStringList expected{u"lista [1].vkf"_qs};
