@@ -116,8 +116,6 @@ class OptionsDialogTest : public QObject
 private Q_SLOTS:
     void captionsInEachLanguage_data();
     void captionsInEachLanguage();
-    void captionsFitWithoutOverlap_data();
-    void captionsFitWithoutOverlap();
     void enterAddsEvenEmptyText();
     void removingEveryEntryStoresMinusOne();
     void removeWaitsForAPick();
@@ -185,46 +183,6 @@ void OptionsDialogTest::captionsInEachLanguage()
     QCOMPARE(ShownOutline(dialog.get()), OptionsDialog::FlagIndex(ui));
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb1")->isEnabled());
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb2")->isEnabled());
-}
-
-void OptionsDialogTest::captionsFitWithoutOverlap_data()
-{
-    QTest::addColumn<QString>("ui");
-    QTest::newRow("sve") << "sve";
-    QTest::newRow("eng") << "eng";
-    QTest::newRow("fin") << "fin";
-}
-
-void OptionsDialogTest::captionsFitWithoutOverlap()
-{
-    QFETCH(QString, ui);
-    Fixture f(ui);
-    auto dialog = f.open();
-    const QRect client = dialog->rect();
-    QList<QWidget*> controls;
-    for (QWidget* w : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow() || qobject_cast<OutlineShape*>(w))
-            continue;
-        controls.append(w);
-        QVERIFY2(client.contains(w->geometry()), qPrintable(w->objectName()));
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull())
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                     qPrintable(label->objectName()));
-        // The caption and a few pixels of margin on either side.
-        if (auto* button = qobject_cast<QPushButton*>(w))
-            QVERIFY2(button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + 8 <=
-                         button->width(),
-                     qPrintable(button->objectName()));
-    }
-    QCOMPARE(controls.size(), 24);
-    for (QWidget* a : controls) {
-        for (QWidget* b : controls) {
-            // A label may touch the top line of the control it names, as in the design.
-            if (a != b &&
-                a->geometry().adjusted(0, 0, 0, -1).intersects(b->geometry().adjusted(0, 0, 0, -1)))
-                QFAIL(qPrintable(a->objectName() + QStringLiteral(" overlaps ") + b->objectName()));
-        }
-    }
 }
 
 void OptionsDialogTest::enterAddsEvenEmptyText()
