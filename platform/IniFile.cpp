@@ -376,6 +376,13 @@ QString read(const QString& path, const QString& section, const QString& key,
 
 bool write(const QString& path, const QString& section, const QString& key, const QString& value)
 {
+    return write(path, QList<Entry>{{section, key, value}});
+}
+
+bool write(const QString& path, const QList<Entry>& entries)
+{
+    if (entries.isEmpty())
+        return true;
     QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return false;
@@ -396,7 +403,8 @@ bool write(const QString& path, const QString& section, const QString& key, cons
     QString text = readText(path, &ok, nullptr, &encoding);
     if (!ok && info.exists())
         return false; // an unreadable file is left alone rather than replaced by one key
-    text = replaced(text, section, key, value);
+    for (const Entry& entry : entries)
+        text = replaced(text, entry.section, entry.key, entry.value);
     keptText() = KeptText{};
 
     QSaveFile file(path);

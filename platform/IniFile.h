@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -36,5 +37,17 @@ QString read(const QString& path, const QString& section, const QString& key,
 // could not be had: a lock held by a live copy is waited for, a lock that can never be taken
 // costs one short wait per run and later writes try it once without waiting.
 bool write(const QString& path, const QString& section, const QString& key, const QString& value);
+
+// One key of a write of several.
+struct Entry
+{
+    QString section;
+    QString key;
+    QString value;
+};
+
+// Writes the keys in their order in one cycle of lock, read and replace, with the rules of the
+// write of one key: the file holds all of them afterwards, or none when it could not be written.
+bool write(const QString& path, const QList<Entry>& entries);
 
 } // namespace IniFile

@@ -7,6 +7,33 @@
 #include <QStandardPaths>
 
 namespace Settings {
+namespace {
+
+// The group that takes this thread's writes, if one is open.
+thread_local WriteGroup* t_group = nullptr;
+
+} // namespace
+
+WriteGroup::WriteGroup() : m_outer(t_group)
+{
+    t_group = this;
+}
+
+WriteGroup::~WriteGroup()
+{
+    t_group = m_outer;
+    if (m_outer) {
+        for (const IniFile::Entry& entry : std::as_const(m_entries))
+            m_outer->add(entry.section, entry.key, entry.value);
+        return;
+    }
+    IniFile::write(SettingsFilePath(), m_entries);
+}
+
+void WriteGroup::add(const QString& section, const QString& key, const QString& value)
+{
+    m_entries.append(IniFile::Entry{section, key, value});
+}
 
 QString SettingsFilePath()
 {
@@ -23,6 +50,10 @@ QString ReadSetting(const QString& section, const QString& key, const QString& d
 
 void WriteSetting(const QString& section, const QString& key, const QString& value)
 {
+    if (t_group) {
+        t_group->add(section, key, value);
+        return;
+    }
     IniFile::write(SettingsFilePath(), section, key, value);
 }
 

@@ -7,6 +7,7 @@
 void WriteExitSettings(QWidget* window, const ProgramSettings& settings, const QString& language1,
                        const QString& language2, const RecentFileList& recentFiles)
 {
+    const Settings::WriteGroup group;
     Settings::SaveWindowPosition(window, Keys::PositionSection);
     const LanguageKeys& keys = LanguageKeysFor(settings.uiLanguage);
     Settings::WriteSetting(keys.pairSection, keys.language1Key, language1);

@@ -9,7 +9,7 @@ class QWidget;
 // The writes of a run, each in the order the settings file has always received them.
 
 // At exit: X and Y of the main window, the remembered pair of the interface language, ShowRw,
-// then the four recent files (an empty entry as an empty value).
+// then the four recent files (an empty entry as an empty value), all in one locked write.
 void WriteExitSettings(QWidget* window, const ProgramSettings& settings, const QString& language1,
                        const QString& language2, const RecentFileList& recentFiles);
 

@@ -18,6 +18,7 @@ class TestSettingsAccess : public QObject
 private Q_SLOTS:
     void fileLivesInTheConfigFolder();
     void longValueSurvivesARestart();
+    void groupedWritesAreMadeTogetherAtItsEnd();
     void leadingNumber_data();
     void leadingNumber();
     void fontSizes_data();
@@ -51,6 +52,27 @@ void TestSettingsAccess::longValueSurvivesARestart()
     QCOMPARE(Settings::ReadSetting(Keys::RecentFile(1)), path);
     QCOMPARE(Settings::ReadSetting(Keys::RecentFile(2)), QString());
     QCOMPARE(Settings::ReadSetting(u"Files"_qs, u"2"_qs, u"not empty"_qs), QString());
+}
+
+void TestSettingsAccess::groupedWritesAreMadeTogetherAtItsEnd()
+{
+    TestSettings settings;
+    settings.writeIni("[Files]\r\n1=/old.vkf\r\n");
+    {
+        const Settings::WriteGroup group;
+        Settings::WriteSetting(Keys::Welcome, u"0"_qs);
+        {
+            const Settings::WriteGroup inner;
+            Settings::WriteSetting(Keys::RecentFile(1), u"/new.vkf"_qs);
+        }
+        Settings::WriteSetting(Keys::ShowRw, u"-1"_qs);
+        QCOMPARE(settings.iniText(), u"[Files]\r\n1=/old.vkf\r\n"_qs);
+    }
+    // The same file as three writes one after the other would leave.
+    QCOMPARE(settings.iniText(),
+             u"[Files]\r\n1=/new.vkf\r\n[Options]\r\nWelcome=0\r\nShowRw=-1\r\n"_qs);
+    Settings::WriteSetting(Keys::RecentFile(2), u"/b.vkf"_qs);
+    QCOMPARE(Settings::ReadSetting(Keys::RecentFile(2)), u"/b.vkf"_qs);
 }
 
 void TestSettingsAccess::leadingNumber_data()
