@@ -39,8 +39,9 @@ MainMenus::MainMenus(QMenuBar* bar) : QObject(bar)
     separator(arkivmeny, "sep3");
     avslutameny = item(arkivmeny, "avslutameny");
     separator(arkivmeny, "sepRecent");
-    const char* recentNames[] = {"filett", "filtva", "filtre", "filfyra"};
-    for (int k = 0; k < 4; ++k)
+    const std::array<const char*, FileCommands::RecentCount> recentNames = {"filett", "filtva",
+                                                                            "filtre", "filfyra"};
+    for (int k = 0; k < FileCommands::RecentCount; ++k)
         recent[size_t(k)] = item(arkivmeny, recentNames[k]);
 
     redigerameny = bar->addMenu(QString());

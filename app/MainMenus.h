@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileCommands.h"
+
 #include <QObject>
 
 #include <array>
@@ -24,7 +26,7 @@ public:
     QAction* mnuSS;
     QAction* instmeny;
     QAction* avslutameny;
-    std::array<QAction*, 4> recent; // filett, filtva, filtre, filfyra
+    std::array<QAction*, FileCommands::RecentCount> recent; // filett, filtva, filtre, filfyra
 
     QMenu* redigerameny;
     QAction* klipput;

@@ -17,6 +17,7 @@
 #include "Score.h"
 #include "SettingsWrites.h"
 #include "SingleInstance.h"
+#include "StartUpSettings.h"
 #include "ToolbarPanel.h"
 #include "Twips.h"
 #include "WebCommands.h"
@@ -32,6 +33,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+
+// The file commands keep the recent files that the settings file stores: one count for both.
+static_assert(FileCommands::RecentCount == kRecentFileCount);
 
 MainWindow::MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_prompter(prompter),
@@ -97,7 +101,7 @@ void MainWindow::connectCommands()
     connect(m->mnuSS, &QAction::triggered, this, &MainWindow::PrintList);
     connect(m->instmeny, &QAction::triggered, this, &MainWindow::ShowOptions);
     connect(m->avslutameny, &QAction::triggered, this, &QWidget::close);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < FileCommands::RecentCount; ++k)
         connect(m->recent[size_t(k)], &QAction::triggered, this,
                 [this, k] { m_files.OpenRecent(k + 1); });
     connect(m->klipput, &QAction::triggered, this, &CutSelection);
@@ -172,7 +176,6 @@ bool MainWindow::load(const QString& commandLine)
     loadLanguageLists();
 
     m_list.changed = 0;
-    m_files.openingRecent = 0;
     setTitle(m_files.untitledTitle());
     if (!commandLine.isEmpty() && m_files.OpenStartupFile(commandLine))
         m_list.changed = 0;

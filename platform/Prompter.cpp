@@ -131,15 +131,15 @@ QString initialPath(const QString& fileName)
 
 } // namespace
 
-std::optional<QString> DialogPrompter::openFileName(const FileDialog& spec)
+std::optional<QString> DialogPrompter::openFileName(const FileDialog& request)
 {
-    QFileDialog dialog(m_parent, spec.title);
+    QFileDialog dialog(m_parent, request.title);
     dialog.setObjectName(QStringLiteral("vokaboOpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(nameFilters(spec.filter));
-    dialog.setDefaultSuffix(spec.defaultExtension);
-    const QString initial = initialPath(spec.fileName);
+    dialog.setNameFilters(nameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    const QString initial = initialPath(request.fileName);
     if (!initial.isEmpty())
         dialog.selectFile(initial);
     else
@@ -151,15 +151,15 @@ std::optional<QString> DialogPrompter::openFileName(const FileDialog& spec)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
+std::optional<QString> DialogPrompter::saveFileName(const FileDialog& request)
 {
-    QFileDialog dialog(m_parent, spec.title);
+    QFileDialog dialog(m_parent, request.title);
     dialog.setObjectName(QStringLiteral("vokaboSaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters(spec.filter));
-    dialog.setDefaultSuffix(spec.defaultExtension);
-    const QString initial = initialPath(spec.fileName);
+    dialog.setNameFilters(nameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    const QString initial = initialPath(request.fileName);
     if (!initial.isEmpty())
         dialog.selectFile(initial);
     else
@@ -168,7 +168,7 @@ std::optional<QString> DialogPrompter::saveFileName(const FileDialog& spec)
     MemoryTrim::ReleaseFreedMemorySoon();
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return withDefaultExtension(dialog.selectedFiles().constFirst(), spec.defaultExtension);
+    return withDefaultExtension(dialog.selectedFiles().constFirst(), request.defaultExtension);
 }
 
 namespace {

@@ -162,10 +162,8 @@ void FileCommands::openRecentEntry(int k, bool ask)
     if (ask &&
         !askToSave(tr("Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?")))
         return;
-    openingRecent = 1;
     if (readAndReplace(entry))
         finishOpen(k);
-    openingRecent = 0;
 }
 
 void FileCommands::PushRecent()

@@ -41,7 +41,6 @@ public:
     FileCommands(WordList& list, Prompter& prompter, FileCommandsView& view);
 
     std::array<QString, RecentCount> recentFiles; // entry 1 (newest) is recentFiles[0]
-    int openingRecent = 0;                        // 1 only while a recent file is being opened
     QString dialogFileName = QStringLiteral("*.vkf");
 
     void New();

@@ -20,7 +20,7 @@ public:
     struct Dialog
     {
         enum Kind { Open, Save, Font } kind;
-        FileDialog spec;
+        FileDialog request;
         QString fontTitle;
         int minPoints = 0;
         int maxPoints = 0;
