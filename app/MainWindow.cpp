@@ -111,7 +111,7 @@ void MainWindow::connectCommands()
     connect(m->editmeny, &QAction::triggered, this, &MainWindow::EnterEditor);
     connect(m->forhormeny, &QAction::triggered, this, &MainWindow::EnterQuiz);
     connect(m->inihelp, &QAction::triggered, this, &MainWindow::ShowHelp);
-    connect(m->mnuHemsida, &QAction::triggered, this, &MainWindow::GoToHomePage);
+    connect(m->mnuHemsida, &QAction::triggered, this, &MainWindow::showHomePage);
     connect(m->ommeny, &QAction::triggered, this, &MainWindow::ShowAbout);
 
     // Toolbar buttons run the same commands as the menu items, and are enabled when they are.
@@ -129,10 +129,7 @@ void MainWindow::connectCommands()
     connect(t->cmdAntalratt, &QToolButton::clicked, this,
             [this] { CountCorrect(m_list, m_prompter); });
     // Toggled, not clicked: a screen reader's toggle and the F7 key reach it the same way.
-    connect(t->cmdRattFel, &QToolButton::toggled, this, [this](bool on) {
-        if (on != (m_settings.showRw != 0))
-            m_quiz->ToggleShowRw();
-    });
+    connect(t->cmdRattFel, &QToolButton::toggled, m_quiz, &QuizPage::setColouring);
     connect(t->cmdHuvudmenyn, &QToolButton::clicked, this, &MainWindow::ShowMainMenu);
     connect(p->oppna, &QToolButton::clicked, m->openfile, &QAction::trigger);
     connect(p->editera, &QToolButton::clicked, m->editmeny, &QAction::trigger);
@@ -274,12 +271,10 @@ void MainWindow::showPage(Page page)
 
 void MainWindow::ShowOptions()
 {
-    const int changed = m_list.changed;
     OptionsDialog dialog(
         m_settings, m_prompter, this, [this] { loadLanguageLists(); },
         [this] { resetWordBoxFonts(); });
     dialog.exec();
-    m_list.changed = changed;
 }
 
 void MainWindow::ShowAbout()
@@ -310,13 +305,14 @@ void MainWindow::ShowHelp()
     OpenHelpContents(m_prompter, this);
 }
 
-void MainWindow::GoToHomePage()
+void MainWindow::showHomePage()
 {
-    ::GoToHomePage(m_prompter, m_settings.uiLanguage);
+    GoToHomePage(m_prompter, m_settings.uiLanguage);
 }
 
 void MainWindow::loadLanguageLists()
 {
+    const EditorPage::Filling filling(*m_editor);
     LoadLanguageLists(m_editor->lang1Box(), m_editor->lang2Box(), m_list.language1,
                       m_list.language2, m_settings.uiLanguage);
 }
@@ -357,9 +353,7 @@ void MainWindow::showEditorPage()
 
 void MainWindow::showHeader()
 {
-    const int changed = m_list.changed;
     m_editor->showHeader();
-    m_list.changed = changed;
 }
 
 void MainWindow::restartQuiz()

@@ -49,13 +49,14 @@ public:
     void EnterQuiz();
     void ShowMainMenu();
     void SetMainCaptions();
-    void RefreshRecentMenu();
+    void RefreshRecentMenu() override;
     void ShowOptions();
     void ShowAbout();
     void ShowPortal();
     void PrintList();
     void ShowHelp();
-    void GoToHomePage();
+    // Help > Home page: the program's web site in the browser.
+    void showHomePage();
 
     bool editorShowing() const;
     bool quizShowing() const override;
@@ -72,7 +73,6 @@ private:
     void showEditorFromStart() override;
     void showEditorPage() override;
     void showHeader() override;
-    void refreshRecentMenu() override { RefreshRecentMenu(); }
     void restartQuiz() override;
 
     void buildWindow();
@@ -82,6 +82,7 @@ private:
     void showPage(Page page);
     void autoSave();
     void popUpEditMenu(const QPoint& globalPos);
+    // Refills the editor's language boxes; the list's changed flag stays as it was.
     void loadLanguageLists();
     void resetWordBoxFonts();
     void writeExitSettings();

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QKeySequence>
-#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace {
@@ -117,7 +116,6 @@ void ToolbarPanel::showRwPicture(int showRw)
     // Colouring on: the next click turns it off, so the plain book shows.
     cmdRattFel->setIcon(BakedPictures::icon(showRw == 0 ? QStringLiteral("visa_ratt")
                                                         : QStringLiteral("visa_normal")));
-    const QSignalBlocker quiet(cmdRattFel);
     cmdRattFel->setChecked(showRw != 0);
     cmdRattFel->setProperty("showRwPicture", showRw == 0 ? QStringLiteral("imgVisaRatt")
                                                          : QStringLiteral("imgVisaNormal"));

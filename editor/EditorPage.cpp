@@ -1,6 +1,8 @@
 #include "EditorPage.h"
 
 #include "DesignFont.h"
+#include "PageCursor.h"
+#include "PageKeys.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "RowGrid.h"
@@ -13,16 +15,14 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 namespace {
 
-constexpr int kPageSize = 10;
 constexpr int kScrollBarWidth = 255; // the platform's standard vertical scroll bar
 
-// Lines of a word list file can be longer than a line edit's default limit; a box must never cut
-// the text it shows, or showing a page would shorten the word in its slot.
+// Words can be longer than a line edit's default limit; a box must never cut the text it shows,
+// or showing a page would shorten the word in its slot.
 constexpr int kBoxMaxLength = kMaxFieldLength;
 
 } // namespace
@@ -46,7 +46,6 @@ QLineEdit* EditorPage::makeBox(const QString& name)
     box->setMaxLength(kBoxMaxLength);
     // A right click brings up the program's Edit menu instead of the box's own.
     box->setContextMenuPolicy(Qt::PreventContextMenu);
-    box->installEventFilter(this);
     return box;
 }
 
@@ -91,34 +90,47 @@ void EditorPage::createControls()
 
     connect(m_rubrik, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_list.heading = text;
-        m_list.changed = 1;
+        markChanged();
     });
     for (int r = 0; r < Rows; ++r) {
         connect(m_learned[size_t(r)], &QLineEdit::textChanged, this,
                 [this, r](const QString& text) {
                     m_list[slotOfRow(r)].learned = text;
-                    m_list.changed = 1;
+                    markChanged();
                 });
         connect(m_known[size_t(r)], &QLineEdit::textChanged, this, [this, r](const QString& text) {
             m_list[slotOfRow(r)].known = text;
-            m_list.changed = 1;
+            markChanged();
         });
     }
-    const auto languageChanged = [this](QComboBox* box, QString WordList::*field) {
-        m_list.*field = box->currentText();
-        m_list.changed = 1;
+    // Only a new text counts: leaving the box or Enter on a name of its list changes nothing.
+    connect(m_lang1, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        m_list.language1 = text;
+        markChanged();
         updateRowNames();
-    };
-    // Picking an entry counts as a change even when it holds the text already shown.
-    connect(m_lang1, &QComboBox::editTextChanged, this,
-            [=, this] { languageChanged(m_lang1, &WordList::language1); });
-    connect(m_lang1, &QComboBox::activated, this,
-            [=, this] { languageChanged(m_lang1, &WordList::language1); });
-    connect(m_lang2, &QComboBox::editTextChanged, this,
-            [=, this] { languageChanged(m_lang2, &WordList::language2); });
-    connect(m_lang2, &QComboBox::activated, this,
-            [=, this] { languageChanged(m_lang2, &WordList::language2); });
+    });
+    connect(m_lang2, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        m_list.language2 = text;
+        markChanged();
+        updateRowNames();
+    });
     connect(m_edvisare, &QScrollBar::valueChanged, this, &EditorPage::scrollValueChanged);
+
+    m_rubrik->installEventFilter(this);
+    std::vector<QWidget*> learned(m_learned.begin(), m_learned.end());
+    std::vector<QWidget*> known(m_known.begin(), m_known.end());
+    m_keys = new PageKeys(this, m_edvisare, {learned, known},
+                          {[this] { EditorPageDown(); }, [this] { EditorPageUp(); },
+                           [this] { return m_list.pageStart == 0; }});
+    m_keys->watchRightClick(m_rubrik);
+    connect(m_keys, &PageKeys::lastBoxEntered, this, &EditorPage::autoSaveRequested);
+    connect(m_keys, &PageKeys::editMenuRequested, this, &EditorPage::editMenuRequested);
+}
+
+void EditorPage::markChanged()
+{
+    if (m_filling == 0)
+        m_list.changed = 1;
 }
 
 void EditorPage::placeControls()
@@ -142,20 +154,16 @@ int EditorPage::slotOfRow(int row) const
     return m_list.pageStart + row;
 }
 
-QLineEdit* EditorPage::rowBox(int column, int row) const
-{
-    return column == 1 ? m_learned[size_t(row)] : m_known[size_t(row)];
-}
-
 void EditorPage::enter()
 {
     setVisible(true);
     m_list.pageStart = 0;
     ShowEditorPage();
-    const int changed = m_list.changed;
-    m_lang1->setEditText(m_list.language1);
-    m_lang2->setEditText(m_list.language2);
-    m_list.changed = changed;
+    {
+        const Filling filling(*this);
+        WordBoxFit::SetWholeText(m_lang1->lineEdit(), m_list.language1);
+        WordBoxFit::SetWholeText(m_lang2->lineEdit(), m_list.language2);
+    }
     m_edvisare->setMaximum(LastPage);
     m_edvisare->setValue(0);
     ApplyColumnFonts();
@@ -174,13 +182,12 @@ void EditorPage::leave()
 void EditorPage::ShowEditorPage()
 {
     // The quiz shares pageStart; a value off the page grid must not reach past slot 99.
-    m_list.pageStart = qBound(0, SnapToPage(m_list.pageStart), LastPage);
-    const int changed = m_list.changed;
+    m_list.pageStart = PageCursor(LastPage).snap(m_list.pageStart);
+    const Filling filling(*this);
     for (int r = 0; r < Rows; ++r)
-        m_learned[size_t(r)]->setText(m_list[slotOfRow(r)].learned);
+        WordBoxFit::SetWholeText(m_learned[size_t(r)], m_list[slotOfRow(r)].learned);
     for (int r = 0; r < Rows; ++r)
-        m_known[size_t(r)]->setText(m_list[slotOfRow(r)].known);
-    m_list.changed = changed;
+        WordBoxFit::SetWholeText(m_known[size_t(r)], m_list[slotOfRow(r)].known);
     updateRowNames();
 }
 
@@ -200,29 +207,31 @@ void EditorPage::updateRowNames()
 
 void EditorPage::EditorPageDown()
 {
-    if (m_list.pageStart >= LastPage) {
+    const std::optional<int> next = PageCursor(LastPage).next(m_list.pageStart);
+    if (!next) {
         m_prompter.beep();
         return;
     }
-    m_list.pageStart += kPageSize;
+    m_list.pageStart = *next;
     ShowEditorPage();
     m_edvisare->setValue(m_list.pageStart);
 }
 
 void EditorPage::EditorPageUp()
 {
-    if (m_list.pageStart <= 0) {
+    const std::optional<int> previous = PageCursor(LastPage).previous(m_list.pageStart);
+    if (!previous) {
         m_prompter.beep();
         return;
     }
-    m_list.pageStart -= kPageSize;
+    m_list.pageStart = *previous;
     ShowEditorPage();
     m_edvisare->setValue(m_list.pageStart);
 }
 
 void EditorPage::scrollValueChanged(int value)
 {
-    m_edvisare->setValue(SnapToPage(value));
+    m_edvisare->setValue(PageCursor(m_edvisare->maximum()).snap(value));
     m_list.pageStart = m_edvisare->value();
     ShowEditorPage();
 }
@@ -270,13 +279,12 @@ void EditorPage::resetWordBoxFonts()
 
 void EditorPage::showHeader()
 {
-    const int changed = m_list.changed;
-    m_rubrik->setText(m_list.heading);
-    m_lang1->setEditText(m_list.language1);
-    m_lang2->setEditText(m_list.language2);
+    const Filling filling(*this);
+    WordBoxFit::SetWholeText(m_rubrik, m_list.heading);
+    WordBoxFit::SetWholeText(m_lang1->lineEdit(), m_list.language1);
+    WordBoxFit::SetWholeText(m_lang2->lineEdit(), m_list.language2);
     m_list.pageStart = 0;
     m_edvisare->setValue(0);
-    m_list.changed = changed;
 }
 
 void EditorPage::focusFirstRow()
@@ -286,79 +294,13 @@ void EditorPage::focusFirstRow()
 
 bool EditorPage::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (!box)
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress)
-        return rowKeyPressed(box, static_cast<QKeyEvent*>(event)->key());
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            Q_EMIT editMenuRequested(mouse->globalPosition().toPoint());
+    // Enter in the heading goes on to the first word.
+    if (watched == m_rubrik && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_learned[0]->setFocus(Qt::OtherFocusReason);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void EditorPage::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton) {
-        Q_EMIT editMenuRequested(event->globalPosition().toPoint());
-        event->accept();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
-}
-
-bool EditorPage::rowKeyPressed(QLineEdit* box, int key)
-{
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (box == m_rubrik) {
-        if (enter)
-            m_learned[0]->setFocus(Qt::OtherFocusReason);
-        return enter;
-    }
-    for (int r = 0; r < Rows; ++r) {
-        const int column = box == m_learned[size_t(r)] ? 1 : box == m_known[size_t(r)] ? 2 : 0;
-        if (column == 0)
-            continue;
-        if (enter) {
-            if (column == 1) {
-                m_known[size_t(r)]->setFocus(Qt::OtherFocusReason);
-            } else if (r < Rows - 1) {
-                m_learned[size_t(r + 1)]->setFocus(Qt::OtherFocusReason);
-            } else {
-                m_learned[0]->setFocus(Qt::OtherFocusReason);
-                EditorPageDown();
-                Q_EMIT autoSaveRequested();
-            }
-            return true;
-        }
-        if (key == Qt::Key_Up || key == Qt::Key_Down)
-            columnKeyPressed(column, r, key);
-        // The box has no use for the arrows either way; they are acted on, not consumed.
-        return false;
-    }
-    return false;
-}
-
-void EditorPage::columnKeyPressed(int column, int row, int key)
-{
-    if (key == Qt::Key_Down) {
-        if (row < Rows - 1) {
-            rowBox(column, row + 1)->setFocus(Qt::OtherFocusReason);
-        } else {
-            EditorPageDown();
-            rowBox(column, 0)->setFocus(Qt::OtherFocusReason);
-        }
-        return;
-    }
-    if (row > 0) {
-        rowBox(column, row - 1)->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    const int before = m_list.pageStart;
-    EditorPageUp();
-    rowBox(column, before == 0 ? 0 : Rows - 1)->setFocus(Qt::OtherFocusReason);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class PageKeys;
 class QComboBox;
 class QLineEdit;
 class QScrollBar;
@@ -19,6 +20,20 @@ class EditorPage : public QWidget
 public:
     static constexpr int Rows = 10;
     static constexpr int LastPage = 90; // MaxWords minus one page: slot 100 is never shown
+
+    // A fill of the boxes by the program, not by the learner: while one lasts, a box's change is
+    // still written into the list but leaves the list's changed flag as it was.
+    class Filling
+    {
+    public:
+        explicit Filling(EditorPage& page) : m_page(page) { ++m_page.m_filling; }
+        ~Filling() { --m_page.m_filling; }
+        Filling(const Filling&) = delete;
+        Filling& operator=(const Filling&) = delete;
+
+    private:
+        EditorPage& m_page;
+    };
 
     EditorPage(WordList& list, ProgramSettings& settings, Prompter& prompter,
                QWidget* parent = nullptr);
@@ -49,7 +64,6 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
@@ -57,10 +71,8 @@ private:
     QLineEdit* makeBox(const QString& name);
     QComboBox* makeLanguageBox(const QString& name);
     void scrollValueChanged(int value);
-    // Acts on Enter and the arrow keys in a box; true when the key must not reach the box.
-    bool rowKeyPressed(QLineEdit* box, int key);
-    void columnKeyPressed(int column, int row, int key);
-    QLineEdit* rowBox(int column, int row) const;
+    // A change typed or picked by the learner; a program-made fill does not count.
+    void markChanged();
     int slotOfRow(int row) const;
     // Names each row box after its slot, its column's language and its role.
     void updateRowNames();
@@ -75,4 +87,6 @@ private:
     std::array<QLineEdit*, Rows> m_learned{}; // g1_0 ... g1_9
     std::array<QLineEdit*, Rows> m_known{};   // g2_0 ... g2_9
     QScrollBar* m_edvisare = nullptr;
+    PageKeys* m_keys = nullptr;
+    int m_filling = 0; // Filling guards in force
 };

@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QBoxLayout>
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -277,16 +278,8 @@ void OptionsDialog::layOut()
     SetDesignSize(m_lavbb, 1095, 375);
 
     const auto px = [](int twips) { return Twips::toPixels(twips); };
-    const auto column = [&](std::initializer_list<std::pair<QWidget*, int>> rows) {
-        auto* box = new QVBoxLayout;
-        box->setSpacing(0);
-        for (const auto& [widget, gapAbove] : rows) {
-            box->addSpacing(px(gapAbove));
-            box->addWidget(widget, 0, Qt::AlignLeft);
-        }
-        box->addStretch();
-        return box;
-    };
+    // A label keeps clear of the box it names and of the list above it.
+    const int labelGap = 2;
     const auto pair = [&](QWidget* left, QWidget* right, int gap) {
         auto* row = new QHBoxLayout;
         row->setSpacing(0);
@@ -296,24 +289,17 @@ void OptionsDialog::layOut()
         row->addStretch();
         return row;
     };
-    const auto listColumn = [&](QLabel* heading, QListWidget* list, QLabel* newLabel,
-                                QLineEdit* edit, QPushButton* remove) {
-        auto* box = column({{heading, 0}, {list, 0}, {newLabel, 0}, {edit, 0}, {remove, 75}});
-        // The lists and boxes fill their column's width.
-        for (QWidget* w : {static_cast<QWidget*>(heading), static_cast<QWidget*>(list),
-                           static_cast<QWidget*>(newLabel), static_cast<QWidget*>(edit)})
-            box->setAlignment(w, {});
-        return box;
-    };
 
     auto* fonts = new QVBoxLayout;
     fonts->setSpacing(0);
     fonts->addWidget(m_lblFont1);
+    fonts->addSpacing(labelGap);
     fonts->addWidget(m_txtFont1);
     fonts->addSpacing(px(195));
     fonts->addLayout(pair(m_cmdFont1, m_cmdAterstall1, 105));
     fonts->addSpacing(px(225));
     fonts->addWidget(m_lblFont2);
+    fonts->addSpacing(labelGap);
     fonts->addWidget(m_txtFont2);
     fonts->addSpacing(px(195));
     fonts->addLayout(pair(m_cmdFont2, m_cmdAterstall2, 105));
@@ -331,13 +317,47 @@ void OptionsDialog::layOut()
     fonts->addLayout(flags);
     fonts->addStretch();
 
-    auto* top = new QHBoxLayout;
-    top->setSpacing(0);
-    top->addLayout(listColumn(m_lblLS, m_la1, m_lblN1, m_nys1, m_tb1));
-    top->addSpacing(px(105));
-    top->addLayout(listColumn(m_lblKS, m_la2, m_lblN2, m_nys2, m_tb2));
-    top->addSpacing(px(225));
-    top->addLayout(fonts);
+    // The two list columns share one grid, so a caption that wraps in one column moves the
+    // rows of both alike.
+    enum Row {
+        Heading,
+        HeadingGap,
+        List,
+        ListGap,
+        NewLabel,
+        NewGap,
+        NewBox,
+        ButtonGap,
+        Remove,
+        End
+    };
+    auto* grid = new QGridLayout;
+    grid->setSpacing(0);
+    grid->setRowMinimumHeight(HeadingGap, labelGap);
+    grid->setRowMinimumHeight(ListGap, labelGap);
+    grid->setRowMinimumHeight(NewGap, labelGap);
+    grid->setRowMinimumHeight(ButtonGap, px(75));
+    grid->setRowStretch(End, 1);
+    grid->setColumnMinimumWidth(1, px(105));
+    grid->setColumnMinimumWidth(3, px(225));
+    const auto listColumn = [&](int column, QLabel* heading, QListWidget* list, QLabel* newLabel,
+                                QLineEdit* edit, QPushButton* remove) {
+        // A grid reckons a column's width from its widgets' hints, which a list and a wrapped
+        // caption leave out; the column is given their smallest widths itself.
+        int width = 0;
+        for (QWidget* w : std::initializer_list<QWidget*>{heading, list, newLabel, edit, remove})
+            width = std::max(width, w->minimumWidth());
+        grid->setColumnMinimumWidth(column, width);
+        grid->addWidget(heading, Heading, column);
+        grid->addWidget(list, List, column);
+        grid->addWidget(newLabel, NewLabel, column);
+        grid->addWidget(edit, NewBox, column);
+        grid->addWidget(remove, Remove, column, Qt::AlignLeft);
+    };
+    listColumn(0, m_lblLS, m_la1, m_lblN1, m_nys1, m_tb1);
+    listColumn(2, m_lblKS, m_la2, m_lblN2, m_nys2, m_tb2);
+    grid->addLayout(fonts, 0, 4, End + 1, 1);
+    auto* top = grid;
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(0);

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <algorithm>
@@ -32,6 +33,27 @@ int LineEditHeight(const QLineEdit* edit)
     const int frame = edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
     const QMargins text = edit->textMargins();
     return edit->fontMetrics().height() + 2 * frame + 2 + text.top() + text.bottom();
+}
+
+// The width at which a box shows its text whole, unscrolled: the text's ink or advance, whichever
+// reaches farther, the box's own margin of a pixel on each side, the caret, and the style's frame.
+int LineEditWidth(const QLineEdit* edit)
+{
+    if (edit->text().isEmpty())
+        return 0;
+    const QFontMetrics fm = edit->fontMetrics();
+    const int text =
+        std::max(fm.horizontalAdvance(edit->text()), fm.boundingRect(edit->text()).right() + 1);
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = QRect(0, 0, 1000, LineEditHeight(edit));
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    option.state |= QStyle::State_Sunken;
+    const QRect inside = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return text + 2 + 1 + margins.left() + margins.right() + (option.rect.width() - inside.width());
 }
 
 int ListWidth(const QListWidget* list)
@@ -59,7 +81,7 @@ void SetDesignSize(QWidget* control, int widthTwips, int heightTwips)
         button->setFixedSize(std::max(width, need.width()), std::max(height, need.height()));
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        edit->setMinimumWidth(width);
+        edit->setMinimumWidth(std::max(width, LineEditWidth(edit)));
         edit->setFixedHeight(std::max(height, LineEditHeight(edit)));
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
         list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);

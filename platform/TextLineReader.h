@@ -14,6 +14,9 @@ public:
 
     TextLineReader(QIODevice& device, qsizetype maxLineBytes);
 
+    // The limit for the lines still to come.
+    void setMaxLineBytes(qsizetype maxLineBytes) { m_maxLineBytes = maxLineBytes; }
+
     // The next line without its line end; a last line without a line end counts as a line.
     Status next(QByteArray& line);
 

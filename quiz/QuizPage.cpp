@@ -2,6 +2,8 @@
 
 #include "AnswerColours.h"
 #include "DesignFont.h"
+#include "PageCursor.h"
+#include "PageKeys.h"
 #include "ProgramSettings.h"
 #include "Prompter.h"
 #include "RowGrid.h"
@@ -76,6 +78,12 @@ bool IsRightButton(QEvent* event)
     return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
 }
 
+// A label with a buddy reads '&' as an access-key mark; doubled, it shows as it stands.
+QString ShownAsItStands(QString text)
+{
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
 } // namespace
 
 QuizPage::QuizPage(WordList& list, ProgramSettings& settings, Prompter& prompter, QWidget* parent)
@@ -112,9 +120,8 @@ void QuizPage::createControls()
 
         auto* answer = new QLineEdit(this);
         answer->setObjectName(QStringLiteral("t%1").arg(r));
-        answer->setMaxLength(kMaxFieldLength); // any right word fits, so a reveal is never cut
+        answer->setMaxLength(kMaxFieldLength);
         answer->setContextMenuPolicy(Qt::PreventContextMenu);
-        answer->installEventFilter(this);
         connect(answer, &QLineEdit::textChanged, this, [this, r] { answerChanged(r); });
         question->setBuddy(answer);
         QAction* mark = answer->addAction(QIcon(), QLineEdit::TrailingPosition);
@@ -127,11 +134,17 @@ void QuizPage::createControls()
     m_scroll = new QScrollBar(Qt::Vertical, this);
     m_scroll->setObjectName(QStringLiteral("forhorvisare"));
     m_scroll->setRange(0, 0);
-    m_scroll->setSingleStep(10);
-    m_scroll->setPageStep(10);
+    m_scroll->setSingleStep(kPageSize);
+    m_scroll->setPageStep(kPageSize);
     m_scroll->setAccessibleName(tr("Sida"));
     connect(m_scroll, &QScrollBar::valueChanged, this, &QuizPage::scrollValueChanged);
     updateAnswerNames();
+
+    m_keys =
+        new PageKeys(this, m_scroll, {std::vector<QWidget*>(m_answers.begin(), m_answers.end())},
+                     {[this] { QuizPageDown(); }, [this] { QuizPageUp(); },
+                      [this] { return m_list.pageStart == 0; }});
+    connect(m_keys, &PageKeys::editMenuRequested, this, &QuizPage::editMenuRequested);
 }
 
 void QuizPage::placeControls()
@@ -215,7 +228,7 @@ WordSlot& QuizPage::slotOfRow(int r)
 void QuizPage::ShowQuizPage()
 {
     for (int r = 0; r < Rows; ++r)
-        m_questions[size_t(r)]->setText(slotOfRow(r).quizKnown);
+        m_questions[size_t(r)]->setText(ShownAsItStands(slotOfRow(r).quizKnown));
     updateAnswerNames();
     for (int r = 0; r < Rows; ++r)
         setAnswerText(r, slotOfRow(r).answer);
@@ -232,7 +245,7 @@ void QuizPage::setAnswerText(int r, const QString& text)
     if (box->text() == text)
         answerChanged(r);
     else
-        box->setText(text);
+        WordBoxFit::SetWholeText(box, text);
 }
 
 void QuizPage::answerChanged(int r)
@@ -249,7 +262,7 @@ void QuizPage::answerChanged(int r)
     const bool asksForWord = text.startsWith(kRevealMark) || text.endsWith(kRevealMark);
     if (asksForWord && text != slot.quizLearned && !m_revealing) {
         m_revealing = true;
-        box->setText(slot.quizLearned);
+        WordBoxFit::SetWholeText(box, slot.quizLearned); // a reveal is never cut
         m_revealing = false;
     }
 }
@@ -262,10 +275,15 @@ void QuizPage::MarkAnswer(int r)
     const QColor base = box->palette().color(QPalette::Base);
     const QColor colour = right ? AnswerColours::Right(base) : AnswerColours::Wrong(base);
     setAnswerColour(r, colour);
-    // A blank row past the list's end asks nothing, so a tick there would only be noise.
+    // A blank row past the list's end asks nothing, so a tick there would only be noise; an
+    // empty answer shows no colour, so it gets no cross either.
     const bool asksNothing =
         box->text().isEmpty() && slot.quizLearned.isEmpty() && slot.quizKnown.isEmpty();
-    showMark(r, asksNothing ? Mark::None : right ? Mark::Right : Mark::Wrong, colour);
+    const Mark mark = asksNothing             ? Mark::None
+                      : right                 ? Mark::Right
+                      : box->text().isEmpty() ? Mark::Unanswered
+                                              : Mark::Wrong;
+    showMark(r, mark, colour);
 }
 
 QColor QuizPage::normalColour() const
@@ -283,10 +301,10 @@ void QuizPage::showMark(int r, Mark mark, const QColor& colour)
 {
     QAction* action = m_marks[size_t(r)];
     QLineEdit* box = m_answers[size_t(r)];
-    if (mark == Mark::None) {
+    if (mark == Mark::None || mark == Mark::Unanswered) {
         action->setVisible(false);
-        box->setAccessibleDescription(QString());
-        m_shownMarks[size_t(r)] = Mark::None;
+        box->setAccessibleDescription(mark == Mark::None ? QString() : tr("Inte besvarad ännu"));
+        m_shownMarks[size_t(r)] = mark;
         return;
     }
     // Re-drawn only when it changes: marking runs at every keystroke.
@@ -323,37 +341,36 @@ void QuizPage::setAnswerColour(int r, const QColor& colour)
 
 int QuizPage::LastQuizPage() const
 {
-    const int n = m_list.Length();
-    if (n <= 0)
-        return 0;
-    return 10 * ((n - 1) / 10);
+    return PageCursor::LastPageOf(m_list.Length());
 }
 
 void QuizPage::QuizPageDown()
 {
-    if (m_list.pageStart == m_quizLastPage) {
+    const std::optional<int> next = PageCursor(m_quizLastPage).next(m_list.pageStart);
+    if (!next) {
         m_prompter.beep();
         return;
     }
-    m_list.pageStart += 10;
+    m_list.pageStart = *next;
     m_scroll->setValue(m_list.pageStart);
     ShowQuizPage();
 }
 
 void QuizPage::QuizPageUp()
 {
-    if (m_list.pageStart == 0) {
+    const std::optional<int> previous = PageCursor(m_quizLastPage).previous(m_list.pageStart);
+    if (!previous) {
         m_prompter.beep();
         return;
     }
-    m_list.pageStart -= 10;
+    m_list.pageStart = *previous;
     m_scroll->setValue(m_list.pageStart);
     ShowQuizPage();
 }
 
 void QuizPage::scrollValueChanged(int value)
 {
-    const int v = SnapToPage(value);
+    const int v = PageCursor(m_scroll->maximum()).snap(value);
     m_scroll->setValue(v);
     m_list.pageStart = v;
     ShowQuizPage();
@@ -361,7 +378,14 @@ void QuizPage::scrollValueChanged(int value)
 
 void QuizPage::ToggleShowRw()
 {
-    m_settings.showRw = m_settings.showRw == 0 ? -1 : 0;
+    setColouring(m_settings.showRw == 0);
+}
+
+void QuizPage::setColouring(bool on)
+{
+    if ((m_settings.showRw != 0) == on)
+        return;
+    m_settings.showRw = on ? -1 : 0;
     for (int r = 0; r < Rows; ++r)
         showNormal(r);
     ShowQuizPage();
@@ -400,75 +424,14 @@ void QuizPage::resetWordBoxFonts()
     fitRowHeights();
 }
 
-bool QuizPage::answerKeyPressed(int r, int key)
-{
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (r < Rows - 1) {
-            m_answers[size_t(r + 1)]->setFocus();
-        } else {
-            m_answers[0]->setFocus();
-            QuizPageDown();
-        }
-        return true; // the box never sees Enter
-    case Qt::Key_Down:
-        if (r < Rows - 1) {
-            m_answers[size_t(r + 1)]->setFocus();
-        } else {
-            QuizPageDown();
-            m_answers[0]->setFocus();
-        }
-        return false;
-    case Qt::Key_Up:
-        if (r > 0) {
-            m_answers[size_t(r - 1)]->setFocus();
-        } else {
-            const int wasStart = m_list.pageStart;
-            QuizPageUp();
-            m_answers[wasStart == 0 ? 0 : Rows - 1]->setFocus();
-        }
-        return false;
-    default:
-        return false;
-    }
-}
-
 bool QuizPage::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    for (int r = 0; r < Rows; ++r) {
-        if (watched != m_answers[size_t(r)])
-            continue;
-        if (type == QEvent::KeyPress)
-            return answerKeyPressed(r, static_cast<QKeyEvent*>(event)->key());
-        if (type == QEvent::MouseButtonRelease && IsRightButton(event))
-            Q_EMIT editMenuRequested(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        return false;
-    }
     // The labels keep a right click to themselves, so it does not reach the panel.
+    const auto type = event->type();
     const bool mouseButton = type == QEvent::MouseButtonPress ||
                              type == QEvent::MouseButtonRelease ||
                              type == QEvent::MouseButtonDblClick;
     if (mouseButton && IsRightButton(event))
         return true;
     return QWidget::eventFilter(watched, event);
-}
-
-void QuizPage::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton)
-        event->accept();
-    else
-        QWidget::mousePressEvent(event);
-}
-
-void QuizPage::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::RightButton) {
-        event->accept();
-        Q_EMIT editMenuRequested(event->globalPosition().toPoint());
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class PageKeys;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -40,10 +41,11 @@ public:
     void QuizPageUp();
     // First slot of the page that holds the list's last pair.
     int LastQuizPage() const;
-    int quizLastPage() const { return m_quizLastPage; }
     // Colours answer box r green when it holds the right word exactly, red otherwise.
     void MarkAnswer(int r);
     void ToggleShowRw();
+    // Colours the answers, or stops; asking for the state already in force changes nothing.
+    void setColouring(bool on);
     void ApplyColumnFonts();
     void resetWordBoxFonts();
 
@@ -53,15 +55,13 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
     void placeControls();
     WordSlot& slotOfRow(int r);
     QColor normalColour() const;
-    enum class Mark { None, Right, Wrong };
+    enum class Mark { None, Right, Wrong, Unanswered };
     void setAnswerColour(int r, const QColor& colour);
     // Normal colour and no mark.
     void showNormal(int r);
@@ -72,7 +72,6 @@ private:
     void fitRowHeights();
     void setAnswerText(int r, const QString& text);
     void answerChanged(int r);
-    bool answerKeyPressed(int r, int key);
     void scrollValueChanged(int value);
     void forgetQuizCopyBeyondList();
 
@@ -88,6 +87,7 @@ private:
     QLabel* m_language1 = nullptr;
     QLabel* m_language2 = nullptr;
     QScrollBar* m_scroll = nullptr;
-    int m_quizLastPage = 0;
+    PageKeys* m_keys = nullptr;
+    int m_quizLastPage = 0;   // LastQuizPage when the quiz began
     bool m_revealing = false; // the reveal re-enters the answer rule once, never more
 };

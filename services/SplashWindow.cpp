@@ -4,7 +4,9 @@
 #include "Twips.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QTimer>
 
@@ -93,6 +95,34 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     connect(m_tmrStart, &QTimer::timeout, this, &SplashWindow::tmrStartTimer);
     m_tmrStart->start();
     CentreOnFirstShow(this, nullptr);
+}
+
+void SplashWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The keyboard's way to skip: the splash takes the focus while it is the only window.
+    activateWindow();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    skip();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    skip();
+}
+
+void SplashWindow::skip()
+{
+    // Once the timer has fired the main window is on its way already.
+    if (!m_tmrStart->isActive())
+        return;
+    m_tmrStart->stop();
+    tmrStartTimer();
 }
 
 void SplashWindow::tmrStartTimer()

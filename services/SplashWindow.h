@@ -17,8 +17,16 @@ Q_SIGNALS:
     // tmrStart fired once; the main window then shows itself.
     void timeUp();
 
+protected:
+    // A click or a key: the learner need not wait for the timer.
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void tmrStartTimer();
+    // Hands over to the main window now, once.
+    void skip();
 
     QTimer* m_tmrStart = nullptr;
     QFrame* m_frm3DStart = nullptr;

@@ -176,7 +176,7 @@ void FileCommands::putRecentFirst(int k)
     for (int i = k - 1; i > 0; --i)
         recentFiles[size_t(i)] = recentFiles[size_t(i - 1)];
     recentFiles[0] = m_list.filePath;
-    m_view.refreshRecentMenu();
+    m_view.RefreshRecentMenu();
 }
 
 bool FileCommands::Save()
@@ -242,6 +242,8 @@ QString FileCommands::reason(const WordListFileError& error) const
         return tr("Det är ingen vanlig fil.");
     case WordListFileError::LineTooLong:
         return tr("Filen har en rad som är för lång för en ordlista.");
+    case WordListFileError::TooLarge:
+        return tr("Filen är för stor för en ordlista.");
     default:
         return error.systemError ? SystemError::text(error.systemError) : error.systemReason;
     }

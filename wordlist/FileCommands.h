@@ -23,7 +23,7 @@ public:
     // The list's heading and language names into their boxes; pageStart and the scroll bar to 0.
     virtual void showHeader() = 0;
     // The four recent-file menu items show the current entries.
-    virtual void refreshRecentMenu() = 0;
+    virtual void RefreshRecentMenu() = 0;
     virtual bool quizShowing() const = 0;
     // New while the quiz shows: the quiz starts over on the same list.
     virtual void restartQuiz() = 0;

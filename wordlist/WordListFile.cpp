@@ -26,7 +26,9 @@ WordListFileError systemError(WordListFileError::Kind kind, int code)
 WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& content)
 {
     content = WordListFileContent{};
-    TextLineReader reader(device, kMaxLineBytes);
+    // A line may take whatever the lines before it left of the file's cap.
+    qsizetype budget = kMaxFileBytes;
+    TextLineReader reader(device, budget);
     // The marker is ASCII, so it has the same bytes in every encoding we read.
     const QByteArray markerBytes = QString::fromUtf16(kEndMarker).toLatin1();
 
@@ -52,11 +54,15 @@ WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& conte
         if (status == TextLineReader::Status::Error)
             return error(WordListFileError::CannotRead, device.errorString());
         if (status == TextLineReader::Status::TooLong)
-            return error(WordListFileError::LineTooLong);
+            return error(WordListFileError::TooLarge);
         if (at >= kHeaderLines && line == markerBytes)
             break;
         if (line.contains('\0'))
             return error(WordListFileError::NotText);
+        budget -= line.size() + 1;
+        if (budget < 0)
+            return error(WordListFileError::TooLarge);
+        reader.setMaxLineBytes(budget);
         raw.push_back(line);
     }
 
@@ -71,8 +77,6 @@ WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& conte
     for (size_t i = 0; i < raw.size(); ++i) {
         lines.append(i == 0 ? TextCodec::decode(raw[i], encoding)
                             : TextCodec::decodeLine(raw[i], encoding));
-        if (lines.constLast().size() > kMaxFieldLength)
-            return error(WordListFileError::LineTooLong);
     }
 
     qsizetype at = 0;

@@ -34,7 +34,8 @@ struct [[nodiscard]] WordListFileError
         CannotRead,
         NotText,
         LineTooLong,
-        CannotWrite
+        CannotWrite,
+        TooLarge // larger than any word list the boxes could hold
     };
     Kind kind = None;
     QString systemReason; // the platform's own description, when it gave one
@@ -45,15 +46,19 @@ struct [[nodiscard]] WordListFileError
     explicit operator bool() const { return failed(); }
 };
 
-// The longest word, heading or language name, in characters; no word comes near it. The boxes
-// that edit the fields take no more, so whatever is typed can be read back.
+// The longest word, heading or language name that can be typed, in characters; no word comes
+// near it. A longer one from a file is read and shown whole.
 inline constexpr int kMaxFieldLength = 64 * 1024;
-// The longest line a word list file may have: a field of the longest length in UTF-8.
-inline constexpr qsizetype kMaxLineBytes = 4 * qsizetype(kMaxFieldLength);
+// The largest word list file read. Every field of a full list typed to the longest length, in a
+// script of three UTF-8 bytes a letter, makes 39.9 MB, so whatever is typed can be read back;
+// reading holds about four times the file at the most.
+inline constexpr qsizetype kMaxFileBytes = 40 * 1024 * 1024;
+// The longest line a word list file may have: there is no cap on a line but the file's.
+inline constexpr qsizetype kMaxLineBytes = kMaxFileBytes;
 
 // Reads at most the header, MaxWords pairs and the one line after them, and nothing after the end
-// marker. A line that is too long or holds a NUL byte is an error unless it comes after the
-// last pair the list can hold, where it only marks the content as truncated.
+// marker. Lines past kMaxFileBytes, or a line with a NUL byte, are an error unless they come after
+// the last pair the list can hold, where they only mark the content as truncated.
 WordListFileError ReadWordListFile(QIODevice& device, WordListFileContent& content);
 WordListFileError ReadWordListFile(const QString& path, WordListFileContent& content);
 

@@ -106,6 +106,10 @@
         <translation>The file has a line too long for a wordlist.</translation>
     </message>
     <message>
+        <source>Filen är för stor för en ordlista.</source>
+        <translation>The file is too large for a wordlist.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>The wordlist %1 could not be opened.</translation>
     </message>
@@ -437,6 +441,10 @@
     <message>
         <source>Fel</source>
         <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>Inte besvarad ännu</source>
+        <translation>Not answered yet</translation>
     </message>
     <message>
         <source>Svar %1</source>

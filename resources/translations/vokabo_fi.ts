@@ -106,6 +106,10 @@
         <translation>Tiedostossa on rivi, joka on liian pitkä sanalistaan.</translation>
     </message>
     <message>
+        <source>Filen är för stor för en ordlista.</source>
+        <translation>Tiedosto on liian suuri sanalistaksi.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>Sanalistaa %1 ei voitu avata.</translation>
     </message>
@@ -437,6 +441,10 @@
     <message>
         <source>Fel</source>
         <translation>Väärin</translation>
+    </message>
+    <message>
+        <source>Inte besvarad ännu</source>
+        <translation>Ei vielä vastattu</translation>
     </message>
     <message>
         <source>Svar %1</source>

@@ -28,7 +28,7 @@ public:
     void showEditorFromStart() override { ++pageShows; }
     void showEditorPage() override { ++pageShows; }
     void showHeader() override { ++headerShows; }
-    void refreshRecentMenu() override { ++recentRefreshes; }
+    void RefreshRecentMenu() override { ++recentRefreshes; }
     bool quizShowing() const override { return quiz; }
     void restartQuiz() override { ++quizRestarts; }
 };

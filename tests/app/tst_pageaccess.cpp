@@ -137,6 +137,9 @@ void PageAccessTest::pagesNameEveryControl()
     QCOMPARE(AccessibleText(t9, QAccessible::Name), names[5]);
     t1->setText(QStringLiteral("dog11"));
     QCOMPARE(AccessibleText(t1, QAccessible::Description), names[6]);
+    // An empty answer is not answered yet, not wrong.
+    QVERIFY(AccessibleText(t0, QAccessible::Description) != names[7]);
+    t0->setText(QStringLiteral("x"));
     QCOMPARE(AccessibleText(t0, QAccessible::Description), names[7]);
 
     // Colouring off: nothing is claimed right or wrong any more.

@@ -69,7 +69,7 @@ private Q_SLOTS:
     void typingWritesIntoTheSlotOfTheRow_data();
     void typingWritesIntoTheSlotOfTheRow();
     void showingAPageKeepsChangedAndEveryWord();
-    void enterKeepsChangedButPickingALanguageSetsIt();
+    void onlyANewLanguageNameSetsChanged();
     void headerTextsKeepChanged();
     void draggingTheThumbSnapsToAPage_data();
     void draggingTheThumbSnapsToAPage();
@@ -127,7 +127,7 @@ void EditorPageTest::fillSlots(int n)
 void EditorPageTest::wholeGlyphsShowAtEveryWordSize_data()
 {
     QTest::addColumn<int>("points");
-    for (int points : {8, 10, 12})
+    for (int points : {8, 9, 10, 11, 12})
         QTest::addRow("%d pt", points) << points;
 }
 
@@ -139,7 +139,8 @@ void EditorPageTest::wholeGlyphsShowAtEveryWordSize()
     m_page->enter();
     QLineEdit* row = box(QStringLiteral("g1_3"));
     focusBox(QStringLiteral("g1_3"));
-    const QString text = QStringLiteral("gjpqy");
+    // Marks above the capitals and the descenders: both reach past the font's usual line.
+    const QString text = QStringLiteral("ÅÉgjpqy");
     typeText(text);
     QCOMPARE(row->text(), text);
     row->clearFocus(); // the caret would count as ink
@@ -149,13 +150,15 @@ void EditorPageTest::wholeGlyphsShowAtEveryWordSize()
     const QRect contents = row->rect().marginsRemoved(QMargins(frame, frame, frame, frame));
     const QRect glyphs = InkRect(image, row->rect());
     QVERIFY(!glyphs.isEmpty());
-    QVERIFY2(contents.contains(glyphs), qPrintable(QStringLiteral("glyphs %1,%2 %3x%4 in %5x%6")
-                                                       .arg(glyphs.x())
-                                                       .arg(glyphs.y())
-                                                       .arg(glyphs.width())
-                                                       .arg(glyphs.height())
-                                                       .arg(row->width())
-                                                       .arg(row->height())));
+    // Clear of the edges of the text area, above as well as below.
+    QVERIFY2(contents.adjusted(0, 1, 0, -1).contains(glyphs),
+             qPrintable(QStringLiteral("glyphs %1,%2 %3x%4 in %5x%6")
+                            .arg(glyphs.x())
+                            .arg(glyphs.y())
+                            .arg(glyphs.width())
+                            .arg(glyphs.height())
+                            .arg(row->width())
+                            .arg(row->height())));
     // Nothing cut off: the box shows as much of the letters as the font draws.
     QCOMPARE(glyphs.size(), FreeInkSize(text, row->font()).size());
     // The rows never reach into each other.
@@ -209,8 +212,8 @@ void EditorPageTest::typingWritesIntoTheSlotOfTheRow()
 void EditorPageTest::showingAPageKeepsChangedAndEveryWord()
 {
     fillSlots(100);
-    // Longer than a line edit takes by default; showing it must not shorten the slot.
-    const QString longWord(40000, u'x');
+    // Longer than a box lets one type, as a file may hold; showing it must not shorten the slot.
+    const QString longWord(70000, u'x');
     (*m_list)[12].known = longWord;
 
     m_page->enter();
@@ -239,7 +242,7 @@ void EditorPageTest::showingAPageKeepsChangedAndEveryWord()
     QCOMPARE(box(QStringLiteral("g2_9"))->text(), QStringLiteral("K99"));
 }
 
-void EditorPageTest::enterKeepsChangedButPickingALanguageSetsIt()
+void EditorPageTest::onlyANewLanguageNameSetsChanged()
 {
     QComboBox* lang1 = m_page->lang1Box();
     lang1->addItems(
@@ -254,7 +257,7 @@ void EditorPageTest::enterKeepsChangedButPickingALanguageSetsIt()
     QCOMPARE(m_list->changed, 0);
     QCOMPARE(lang1->count(), 3);
 
-    // Picking the name already shown is still a pick.
+    // Picking the name already shown changes no text, so nothing.
     lang1->showPopup();
     QAbstractItemView* view = lang1->view();
     QTRY_VERIFY(view->isVisible());
@@ -262,12 +265,38 @@ void EditorPageTest::enterKeepsChangedButPickingALanguageSetsIt()
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
     QTRY_VERIFY(!view->isVisible());
     QCOMPARE(m_list->language1, QStringLiteral("Tyska"));
+    QCOMPARE(m_list->changed, 0);
+
+    // Passing through: Tab out of lang1, Enter in lang2 on a name of its list.
+    {
+        const EditorPage::Filling filling(*m_page);
+        m_page->lang2Box()->addItems({QStringLiteral("Svenska"), QStringLiteral("Norska")});
+        m_page->lang2Box()->setEditText(QStringLiteral("Norska"));
+    }
+    QCOMPARE(m_list->language2, QStringLiteral("Norska"));
+    QCOMPARE(m_list->changed, 0);
+    lang1->setFocus();
+    QTRY_VERIFY(lang1->hasFocus());
+    pressKey(Qt::Key_Tab);
+    m_page->lang2Box()->setFocus();
+    QTRY_VERIFY(m_page->lang2Box()->hasFocus());
+    pressKey(Qt::Key_Return);
+    QCOMPARE(m_page->lang2Box()->currentText(), QStringLiteral("Norska"));
+    QCOMPARE(m_list->changed, 0);
+
+    // Picking another name is a change.
+    lang1->showPopup();
+    QTRY_VERIFY(view->isVisible());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(lang1->model()->index(0, 0)).center());
+    QTRY_VERIFY(!view->isVisible());
+    QCOMPARE(m_list->language1, QStringLiteral("Engelska"));
     QCOMPARE(m_list->changed, 1);
 
     m_list->changed = 0;
     lang1->setFocus();
     pressKey(Qt::Key_Down);
-    QCOMPARE(m_list->language1, QStringLiteral("Franska"));
+    QCOMPARE(m_list->language1, QStringLiteral("Tyska"));
     QCOMPARE(m_list->changed, 1);
 
     // Typing a new name neither completes it nor adds it to the list.
@@ -444,6 +473,13 @@ void EditorPageTest::arrowsMoveAlongAColumnAndTurnPages_data()
         << "g1_9" << 90 << int(Qt::Key_Down) << "g1_0" << 90 << 1;
     QTest::newRow("the heading ignores arrows")
         << "rubrik" << 30 << int(Qt::Key_Down) << "rubrik" << 30 << 0;
+    // Page Up and Page Down turn as the scroll bar does: the focus stays, the ends are silent.
+    QTest::newRow("page down") << "g2_4" << 30 << int(Qt::Key_PageDown) << "g2_4" << 40 << 0;
+    QTest::newRow("page up") << "g1_0" << 30 << int(Qt::Key_PageUp) << "g1_0" << 20 << 0;
+    QTest::newRow("page down on the last page")
+        << "g1_9" << 90 << int(Qt::Key_PageDown) << "g1_9" << 90 << 0;
+    QTest::newRow("page up on the first page")
+        << "g2_9" << 0 << int(Qt::Key_PageUp) << "g2_9" << 0 << 0;
 }
 
 void EditorPageTest::arrowsMoveAlongAColumnAndTurnPages()

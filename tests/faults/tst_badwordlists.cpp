@@ -73,7 +73,7 @@ void BadWordListsTest::openingABrokenFile_data()
 
     const QString cannotOpen = QStringLiteral("kunde inte öppnas");
     const QString notText = QStringLiteral("Filen är ingen textfil.");
-    const QString tooLong = QStringLiteral("Filen har en rad som är för lång för en ordlista.");
+    const QString tooLarge = QStringLiteral("Filen är för stor för en ordlista.");
     const QString first100 = QStringLiteral("Detta progran kan bara öppna de 100 första orden");
 
     const QByteArray png =
@@ -96,7 +96,7 @@ void BadWordListsTest::openingABrokenFile_data()
         << "file" << QByteArray("\xEF\xBB\xBFRubrik\r\nTyska\r\nSvenska\r\nk\xE4se\r\nost\r\n")
         << QStringList{"Rubrik", QStringLiteral("k\uFFFDse"), "ost"} << QString();
     QTest::newRow("50 MB line as heading")
-        << "huge heading" << QByteArray() << QStringList() << tooLong;
+        << "huge heading" << QByteArray() << QStringList() << tooLarge;
     QTest::newRow("50 MB line after 100 pairs")
         << "huge tail" << QByteArray() << QStringList{"Lång", "ord0", "ord1"} << first100;
     QTest::newRow("100 000 lines")

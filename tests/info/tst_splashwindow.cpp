@@ -30,6 +30,33 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
     }
 
+    void aClickOrAKeyGoesStraightOn_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("click") << true;
+        QTest::newRow("key") << false;
+    }
+
+    void aClickOrAKeyGoesStraightOn()
+    {
+        QFETCH(bool, click);
+        TestSettings ini;
+        SplashWindow splash(60000);
+        QSignalSpy spy(&splash, &SplashWindow::timeUp);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        if (click)
+            QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(20, 20));
+        else
+            QTest::keyClick(&splash, Qt::Key_Space);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!splash.isVisible());
+        // The timer is off: the main window is not asked for twice.
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(!splash.findChild<QTimer*>(QStringLiteral("tmrStart"))->isActive());
+    }
+
     void looksAsAStartWindow()
     {
         TestSettings ini;

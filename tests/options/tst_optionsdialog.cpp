@@ -9,6 +9,7 @@
 #include "TestSettings.h"
 #include "Translation.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -116,6 +118,8 @@ class OptionsDialogTest : public QObject
 private Q_SLOTS:
     void captionsInEachLanguage_data();
     void captionsInEachLanguage();
+    void listColumnsShareOneGrid_data();
+    void listColumnsShareOneGrid();
     void enterAddsEvenEmptyText();
     void removingEveryEntryStoresMinusOne();
     void removeWaitsForAPick();
@@ -183,6 +187,75 @@ void OptionsDialogTest::captionsInEachLanguage()
     QCOMPARE(ShownOutline(dialog.get()), OptionsDialog::FlagIndex(ui));
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb1")->isEnabled());
     QVERIFY(!Child<QPushButton>(dialog.get(), "tb2")->isEnabled());
+}
+
+void OptionsDialogTest::listColumnsShareOneGrid_data()
+{
+    QTest::addColumn<QString>("ui");
+    QTest::addColumn<double>("scale"); // of the desktop's font
+    for (const char* ui : {"sve", "eng", "fin"}) {
+        QTest::addRow("%s", ui) << QString::fromLatin1(ui) << 1.0;
+        QTest::addRow("%s, font 25 %% larger", ui) << QString::fromLatin1(ui) << 1.25;
+    }
+}
+
+// Run once more with QT_FONT_DPI=120 (see CMakeLists.txt).
+void OptionsDialogTest::listColumnsShareOneGrid()
+{
+    QFETCH(QString, ui);
+    QFETCH(double, scale);
+    const QFont desktop = QApplication::font();
+    QFont larger = desktop;
+    larger.setPointSizeF(desktop.pointSizeF() * scale);
+    QApplication::setFont(larger);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+
+    Fixture f(ui);
+    f.settings.font1Name = QStringLiteral("DejaVu Sans");
+    f.settings.font1Size = 12;
+    f.settings.font2Name = QStringLiteral("DejaVu Serif");
+    f.settings.font2Size = 8;
+    auto dialog = f.open();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    const auto at = [&](const char* name) {
+        return Child<QWidget>(dialog.get(), QLatin1String(name))->geometry();
+    };
+
+    // Both columns' rows start at one height: captions, lists, boxes and buttons.
+    for (const auto& [left, right] :
+         {std::pair{"lblLS", "lblKS"}, std::pair{"la1", "la2"}, std::pair{"lblN1", "lblN2"},
+          std::pair{"nys1", "nys2"}, std::pair{"tb1", "tb2"}}) {
+        QVERIFY2(at(left).top() == at(right).top(), qPrintable(QStringLiteral("%1 at %2, %3 at %4")
+                                                                   .arg(QLatin1String(left))
+                                                                   .arg(at(left).top())
+                                                                   .arg(QLatin1String(right))
+                                                                   .arg(at(right).top())));
+        QCOMPARE(at(left).height(), at(right).height());
+    }
+
+    // Two pixels at least between a caption and the box it names, and the list above it.
+    for (const auto& [upper, lower] :
+         {std::pair{"lblLS", "la1"}, std::pair{"lblKS", "la2"}, std::pair{"la1", "lblN1"},
+          std::pair{"la2", "lblN2"}, std::pair{"lblN1", "nys1"}, std::pair{"lblN2", "nys2"},
+          std::pair{"lblFont1", "txtFont1"}, std::pair{"lblFont2", "txtFont2"}}) {
+        const int gap = at(lower).top() - at(upper).bottom() - 1;
+        QVERIFY2(gap >= 2, qPrintable(QStringLiteral("%1 to %2: %3 px")
+                                          .arg(QLatin1String(upper), QLatin1String(lower))
+                                          .arg(gap)));
+    }
+
+    // The samples show their whole text at the chosen size, unscrolled.
+    for (const char* name : {"txtFont1", "txtFont2"}) {
+        auto* sample = Child<QLineEdit>(dialog.get(), QLatin1String(name));
+        sample->clearFocus();
+        sample->setCursorPosition(sample->text().size());
+        sample->grab(); // lays out the text as it is painted
+        // The end is in view without the start scrolling out of it.
+        QVERIFY2(sample->cursorPositionAt(QPoint(sample->width() - 4, sample->height() / 2)) ==
+                     sample->text().size(),
+                 name);
+        QVERIFY2(sample->cursorPositionAt(QPoint(4, sample->height() / 2)) == 0, name);
+    }
 }
 
 void OptionsDialogTest::enterAddsEvenEmptyText()

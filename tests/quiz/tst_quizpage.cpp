@@ -8,11 +8,13 @@
 #include "Twips.h"
 #include "WordList.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -89,6 +91,13 @@ private Q_SLOTS:
     void colouring_data();
     void colouring();
     void toggleShowRw();
+    void setColouringIsIdempotent();
+    void questionsShowAmpersandsAsTheyStand_data();
+    void questionsShowAmpersandsAsTheyStand();
+    void emptyAnswerHasNoMark_data();
+    void emptyAnswerHasNoMark();
+    void questionLabelsHoldMarksAbove_data();
+    void questionLabelsHoldMarksAbove();
     void reveal_data();
     void reveal();
     void revealTypedAndPasted();
@@ -133,7 +142,6 @@ void TestQuizPage::pagesOfTwentyThreePairs()
 {
     Quiz quiz(23);
     QVERIFY(quiz.start());
-    QCOMPARE(quiz.page->quizLastPage(), 20);
     QCOMPARE(quiz.page->LastQuizPage(), 20);
     QCOMPARE(quiz.scroll()->maximum(), 20);
     QCOMPARE(quiz.scroll()->value(), 0);
@@ -188,6 +196,13 @@ void TestQuizPage::keyboard_data()
     QTest::newRow("Enter in t9 of 10 pairs") << 10 << 0 << 9 << int(Qt::Key_Return) << 0 << 0 << 1;
     QTest::newRow("Up in t0 turns back") << 23 << 10 << 0 << int(Qt::Key_Up) << 9 << 0 << 0;
     QTest::newRow("Up in t0 on the first page") << 23 << 0 << 0 << int(Qt::Key_Up) << 0 << 0 << 1;
+    // Page Up and Page Down turn as the scroll bar does: the focus stays, the ends are silent.
+    QTest::newRow("Page Down in t3") << 23 << 0 << 3 << int(Qt::Key_PageDown) << 3 << 10 << 0;
+    QTest::newRow("Page Up in t5") << 23 << 20 << 5 << int(Qt::Key_PageUp) << 5 << 10 << 0;
+    QTest::newRow("Page Down on the last page")
+        << 23 << 20 << 7 << int(Qt::Key_PageDown) << 7 << 20 << 0;
+    QTest::newRow("Page Up on the first page")
+        << 23 << 0 << 0 << int(Qt::Key_PageUp) << 0 << 0 << 0;
 }
 
 void TestQuizPage::keyboard()
@@ -267,6 +282,145 @@ void TestQuizPage::toggleShowRw()
     QCOMPARE(toggled.at(1).at(0).toInt(), 0);
 }
 
+void TestQuizPage::setColouringIsIdempotent()
+{
+    Quiz quiz(5);
+    QVERIFY(quiz.start());
+    QSignalSpy changed(quiz.page, &QuizPage::showRwChanged);
+    quiz.page->setColouring(false);
+    QCOMPARE(changed.count(), 0);
+    quiz.page->setColouring(true);
+    quiz.page->setColouring(true);
+    QCOMPARE(quiz.program.showRw, -1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(quiz.colour(0), kRed);
+    quiz.page->setColouring(false);
+    QCOMPARE(quiz.program.showRw, 0);
+    QCOMPARE(quiz.colour(0), quiz.normal());
+    QCOMPARE(changed.count(), 2);
+}
+
+void TestQuizPage::questionsShowAmpersandsAsTheyStand_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::newRow("lone ampersand") << QStringLiteral("salt & pepper");
+    QTest::newRow("doubled") << QStringLiteral("R&&D");
+    QTest::newRow("before a letter") << QStringLiteral("&x");
+}
+
+void TestQuizPage::questionsShowAmpersandsAsTheyStand()
+{
+    QFETCH(QString, question);
+    Quiz quiz(3);
+    quiz.list[1].known = question;
+    QVERIFY(quiz.start());
+    QLabel* label = quiz.v(1);
+
+    // Drawn exactly as a label with no access key would draw the text.
+    QLabel plain(question);
+    plain.setTextFormat(Qt::PlainText);
+    plain.setFont(label->font());
+    plain.setPalette(label->palette());
+    plain.setAutoFillBackground(true);
+    plain.setBackgroundRole(QPalette::Base);
+    plain.resize(label->size());
+    QCOMPARE(label->grab().toImage(), plain.grab().toImage());
+
+    // Published as it stands, and still the label of its answer box.
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(shown->text(QAccessible::Name), question);
+    QAccessibleInterface* answer = QAccessible::queryAccessibleInterface(quiz.t(1));
+    bool labelled = false;
+    for (const auto& [other, relation] : answer->relations(QAccessible::Label))
+        labelled = labelled || other->object() == label;
+    QVERIFY(labelled);
+    QCOMPARE(quiz.t(1)->accessibleName(), QStringLiteral("Svar på '%1'").arg(question));
+}
+
+void TestQuizPage::emptyAnswerHasNoMark_data()
+{
+    QTest::addColumn<QString>("ui");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("sve") << "sve" << QStringLiteral("Inte besvarad ännu");
+    QTest::newRow("eng") << "eng" << QStringLiteral("Not answered yet");
+    QTest::newRow("fin") << "fin" << QStringLiteral("Ei vielä vastattu");
+}
+
+void TestQuizPage::emptyAnswerHasNoMark()
+{
+    QFETCH(QString, ui);
+    QFETCH(QString, description);
+    InstallInterfaceTranslator(ui);
+    Quiz quiz(5);
+    quiz.program.showRw = -1;
+    QVERIFY(quiz.start());
+    const auto mark = [&](int r) {
+        return quiz.t(r)->findChild<QAction*>(QStringLiteral("mark%1").arg(r));
+    };
+    QTest::keyClicks(quiz.t(1), QStringLiteral("fel"));
+    QVERIFY(!mark(0)->isVisible());
+    QCOMPARE(quiz.t(0)->accessibleDescription(), description);
+    QVERIFY(mark(1)->isVisible());
+
+    // Typed and emptied again: the cross goes with the text.
+    quiz.t(1)->clear();
+    QVERIFY(!mark(1)->isVisible());
+    QCOMPARE(quiz.t(1)->accessibleDescription(), description);
+    // Rows past the list's end ask nothing and say nothing.
+    QCOMPARE(quiz.t(7)->accessibleDescription(), QString());
+    // The count is as before: an empty answer is not right.
+    QCOMPARE(CountCorrectScan(quiz.list).right, 0);
+    QCOMPARE(CountCorrectScan(quiz.list).total, 5);
+}
+
+void TestQuizPage::questionLabelsHoldMarksAbove_data()
+{
+    QTest::addColumn<int>("points");
+    for (int points : {8, 9, 10, 11, 12})
+        QTest::addRow("%d pt", points) << points;
+}
+
+void TestQuizPage::questionLabelsHoldMarksAbove()
+{
+    QFETCH(int, points);
+    const QString text = QStringLiteral("ÅÉgjpqy");
+    Quiz quiz(3);
+    quiz.list[0].known = text;
+    quiz.program.font2Name = QStringLiteral("DejaVu Sans");
+    quiz.program.font2Size = points;
+    QVERIFY(quiz.start());
+    QLabel* label = quiz.v(0);
+    QCOMPARE(label->text(), text);
+
+    const QImage image = label->grab().toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 96)
+                ink |= QRect(x, y, 1, 1);
+    QVERIFY(!ink.isEmpty());
+    // A pixel clear of the top and the bottom, and nothing cut.
+    QVERIFY2(ink.top() >= 1 && ink.bottom() <= image.height() - 2,
+             qPrintable(QStringLiteral("ink %1..%2 in %3")
+                            .arg(ink.top())
+                            .arg(ink.bottom())
+                            .arg(image.height())));
+    QImage free(400, 200, QImage::Format_RGB32);
+    free.fill(Qt::white);
+    QPainter painter(&free);
+    painter.setFont(label->font());
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(20, 100), text);
+    painter.end();
+    QRect freeInk;
+    for (int y = 0; y < free.height(); ++y)
+        for (int x = 0; x < free.width(); ++x)
+            if (qGray(free.pixel(x, y)) < 96)
+                freeInk |= QRect(x, y, 1, 1);
+    QCOMPARE(ink.height(), freeInk.height());
+    QVERIFY(label->geometry().bottom() < quiz.v(1)->geometry().top());
+}
+
 void TestQuizPage::reveal_data()
 {
     QTest::addColumn<QString>("right");
@@ -341,7 +495,9 @@ void TestQuizPage::emptyAnswerBelowListEnd()
     const auto markShown = [&](int r) {
         return quiz.t(r)->findChild<QAction*>(QStringLiteral("mark%1").arg(r))->isVisible();
     };
-    QVERIFY(markShown(0));
+    // An empty answer to a pair has no colour to show, so no cross either.
+    QVERIFY(!markShown(0));
+    QCOMPARE(quiz.t(0)->accessibleDescription(), QStringLiteral("Inte besvarad ännu"));
     QVERIFY(!markShown(2) && !markShown(7));
     QVERIFY(quiz.t(7)->accessibleDescription().isEmpty());
 
@@ -410,7 +566,7 @@ void TestQuizPage::quizCopyEndsWithTheList()
     quiz.list[4] = WordSlot();
     quiz.page->enter();
 
-    QCOMPARE(quiz.page->quizLastPage(), 0);
+    QCOMPARE(quiz.scroll()->maximum(), 0);
     QCOMPARE(quiz.v(5)->text(), QString());
     QCOMPARE(quiz.colour(5), kGreen);
     QCOMPARE(CountCorrectScan(quiz.list).total, 3);

@@ -84,6 +84,7 @@ private Q_SLOTS:
     void shortHeaderKeepsOldValues_data();
     void shortHeaderKeepsOldValues();
     void applyReplacesEveryWord();
+    void theLargestTypedListOpens();
     void badContentIsReported_data();
     void badContentIsReported();
     void hugeFileIsReadOnlyAsFarAsNeeded_data();
@@ -163,6 +164,8 @@ void TestWordListFile::roundTripKeepsEveryField_data()
     // The longest word a box takes, in a script of three UTF-8 bytes a letter.
     QTest::newRow("longest word") << QString(kMaxFieldLength, QChar(0x3042))
                                   << QByteArray("\xef\xbb\xbfRubrik\r\n");
+    // Longer than a box lets one type: a file may hold it, and it opens whole.
+    QTest::newRow("70 000 letters") << QString(70000, u'w') << QByteArray("Rubrik\r\n");
 }
 
 void TestWordListFile::roundTripKeepsEveryField()
@@ -334,6 +337,25 @@ void TestWordListFile::applyReplacesEveryWord()
     QVERIFY(list[50].isEmpty());
 }
 
+void TestWordListFile::theLargestTypedListOpens()
+{
+    // Every field as long as a box lets one type, in letters of three UTF-8 bytes: the file's
+    // cap must hold it, so nothing typed is ever refused when it is opened again.
+    const QString longest(kMaxFieldLength, QChar(0x3042));
+    WordList list;
+    list.heading = list.language1 = list.language2 = longest;
+    for (int i = 0; i < WordList::MaxWords; ++i)
+        list[i] = {longest, longest, {}, {}, {}};
+    const QByteArray bytes = WordListFileBytes(list);
+    QVERIFY(bytes.size() > 39'000'000);
+    QVERIFY(bytes.size() <= kMaxFileBytes);
+    WordListFileContent content;
+    QVERIFY(!readBytes(bytes, content));
+    QCOMPARE(int(content.pairs.size()), WordList::MaxWords);
+    QCOMPARE(content.pairs.back().second, longest);
+    QCOMPARE(*content.heading, longest);
+}
+
 void TestWordListFile::badContentIsReported_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -343,11 +365,12 @@ void TestWordListFile::badContentIsReported_data()
         << pairsFile(1, QByteArray("a\0b\r\nc\r\n", 8)) << int(WordListFileError::NotText);
     QTest::newRow("nul in the header")
         << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << int(WordListFileError::NotText);
-    QTest::newRow("long heading") << QByteArray(kMaxLineBytes + 1, 'x')
-                                  << int(WordListFileError::LineTooLong);
-    QTest::newRow("word longer than a box takes")
-        << pairsFile(1, QByteArray(kMaxFieldLength + 1, 'x') + "\r\ny\r\n")
-        << int(WordListFileError::LineTooLong);
+    QTest::newRow("heading larger than a file may be")
+        << QByteArray(kMaxFileBytes + 1, 'x') << int(WordListFileError::TooLarge);
+    // No line is too long alone, but together they pass the file's cap.
+    QTest::newRow("pairs larger than a file may be")
+        << pairsFile(1, (QByteArray(kMaxFileBytes / 2, 'x') + "\r\n").repeated(2))
+        << int(WordListFileError::TooLarge);
 }
 
 void TestWordListFile::badContentIsReported()
@@ -366,11 +389,11 @@ void TestWordListFile::hugeFileIsReadOnlyAsFarAsNeeded_data()
     QTest::addColumn<int>("kind");
 
     QTest::newRow("50 MB line") << pairsFile(3) << (qint64(50) << 20) << 'x'
-                                << int(WordListFileError::LineTooLong);
+                                << int(WordListFileError::TooLarge);
     QTest::newRow("1 GB of empty lines") << pairsFile(3) << (qint64(1) << 30) << '\n'
                                          << int(WordListFileError::None);
     QTest::newRow("1 GB of zeros")
-        << QByteArray() << (qint64(1) << 30) << '\0' << int(WordListFileError::LineTooLong);
+        << QByteArray() << (qint64(1) << 30) << '\0' << int(WordListFileError::TooLarge);
 }
 
 void TestWordListFile::hugeFileIsReadOnlyAsFarAsNeeded()
@@ -387,7 +410,8 @@ void TestWordListFile::hugeFileIsReadOnlyAsFarAsNeeded()
         QCOMPARE(int(content.pairs.size()), WordList::MaxWords);
         QVERIFY(content.truncated);
     }
-    QVERIFY2(device.bytesServed() <= 4 * kMaxLineBytes,
+    // The cap and the reader's last chunk of 64 KiB.
+    QVERIFY2(device.bytesServed() <= kMaxFileBytes + 2 * 64 * 1024,
              QByteArray::number(device.bytesServed()).constData());
 }
 
