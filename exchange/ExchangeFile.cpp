@@ -44,14 +44,26 @@ ExchangeError ReadImportBytes(const QString& path, QByteArray& bytes)
 
 namespace {
 
-bool isKvtml(const QByteArray& head)
+bool hasKvtmlRoot(QXmlStreamReader& xml)
 {
-    QXmlStreamReader xml(head);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement)
             return xml.name() == QLatin1String("kvtml");
     }
     return false;
+}
+
+bool isKvtml(const QByteArray& head)
+{
+    QXmlStreamReader xml(head);
+    if (hasKvtmlRoot(xml))
+        return true;
+    // Files that say UTF-8 but hold Windows-1252 letters, as the KVTML reader takes them.
+    if (!xml.hasError() || head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF") ||
+        TextCodec::isValidUtf8(head))
+        return false;
+    QXmlStreamReader again(TextCodec::fromWindows1252(head));
+    return hasKvtmlRoot(again);
 }
 
 bool looksDelimited(const QByteArray& head)

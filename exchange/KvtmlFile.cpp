@@ -1,6 +1,7 @@
 #include "KvtmlFile.h"
 
 #include "ExchangeExport.h"
+#include "TextCodec.h"
 #include "WordList.h"
 #include "WordListFile.h"
 
@@ -42,13 +43,11 @@ bool pathEndsWith(const QStringList& path, std::initializer_list<const char*> ta
 
 } // namespace
 
-ExchangeError ReadKvtml(QIODevice& device, ImportedList& list)
+namespace {
+
+ExchangeError parseKvtml(QXmlStreamReader& xml, ImportedList& list)
 {
     list = ImportedList{};
-    QByteArray bytes;
-    if (const ExchangeError error = ReadImportBytes(device, bytes))
-        return error;
-    QXmlStreamReader xml(bytes);
     KvtmlState s;
     bool sawRoot = false;
     ExchangeError fault;
@@ -181,6 +180,31 @@ ExchangeError ReadKvtml(QIODevice& device, ImportedList& list)
     }
     FinishImport(list, false);
     return ExchangeError{};
+}
+
+} // namespace
+
+ExchangeError ReadKvtml(QIODevice& device, ImportedList& list)
+{
+    list = ImportedList{};
+    QByteArray bytes;
+    if (const ExchangeError error = ReadImportBytes(device, bytes))
+        return error;
+    QXmlStreamReader xml(bytes);
+    const ExchangeError error = parseKvtml(xml, list);
+    // Some files say UTF-8 and hold Windows-1252 letters; read them as the bytes are.
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    const bool unreadable =
+        error.kind == ExchangeError::BadXml || error.kind == ExchangeError::NotKvtml;
+    if (unreadable && !utf16 && !TextCodec::isValidUtf8(bytes)) {
+        QXmlStreamReader again(TextCodec::fromWindows1252(bytes));
+        ImportedList second;
+        if (!parseKvtml(again, second)) {
+            list = std::move(second);
+            return ExchangeError{};
+        }
+    }
+    return error;
 }
 
 namespace {

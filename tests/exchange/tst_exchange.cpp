@@ -375,6 +375,10 @@ void TestExchange::kvtml_data()
     utf16.append(reinterpret_cast<const char*>(xml16.utf16()), xml16.size() * 2);
     QTest::newRow("UTF-16 XML, blank entries at the end dropped")
         << utf16 << "" << QStringList() << Pairs{{QStringLiteral("жук"), ""}};
+    QTest::newRow("says UTF-8, holds Windows-1252")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><kvtml><e><o>bj\xF6rn</o>"
+                      "<t>bear \x80</t></e></kvtml>")
+        << "" << QStringList() << Pairs{{QStringLiteral("björn"), QStringLiteral("bear €")}};
     QTest::newRow("empty list") << QByteArray("<kvtml version=\"2.0\"/>") << "" << QStringList()
                                 << Pairs{};
 }
