@@ -145,6 +145,8 @@ QString DecodeImportText(const QByteArray& bytes)
 
 bool MakeWord(QString& field)
 {
+    // A line break in a spreadsheet's cell is one blank, whichever way the lines end.
+    field.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar& c : field) {
         if (c == u'\r' || c == u'\n' || c == u'\t' || c == u'\0')
             c = u' ';

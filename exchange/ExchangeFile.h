@@ -99,8 +99,8 @@ ExchangeError ReadImport(const QByteArray& bytes, const ImportOptions& options, 
 // list's text codec decides (UTF-8 with or without a mark, or Windows-1252).
 QString DecodeImportText(const QByteArray& bytes);
 
-// Puts a field as read into a word: line breaks and tabs become blanks. False when it is
-// longer than a word box takes.
+// Puts a field as read into a word: each line break (CR LF, LF or CR) and tab becomes a blank.
+// False when it is longer than a word box takes.
 bool MakeWord(QString& field);
 
 // Adds a pair, keeping count of those past MaxWords; blank pairs at the end are dropped by

@@ -65,6 +65,10 @@ ImportDialog::ImportDialog(const QString& fileName, const QByteArray& bytes,
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setMinimumWidth(420);
+    // Room for the whole preview without scrolling.
+    m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
+                              PreviewRows * m_table->verticalHeader()->defaultSectionSize() +
+                              2 * m_table->frameWidth());
     previewLabel->setBuddy(m_table);
     layout->addWidget(m_table);
     m_count = new QLabel(this);
