@@ -147,9 +147,14 @@ bool MakeWord(QString& field)
 {
     // A line break in a spreadsheet's cell is one blank, whichever way the lines end.
     field.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    for (QChar& c : field) {
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        QChar& c = field[i];
         if (c == u'\r' || c == u'\n' || c == u'\t' || c == u'\0')
             c = u' ';
+        else if (c.isHighSurrogate() && i + 1 < field.size() && field[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            c = QChar::ReplacementCharacter; // half a character, from broken UTF-16
     }
     return field.size() <= kMaxFieldLength;
 }

@@ -220,6 +220,12 @@ void TestExchange::delimited_data()
     }
     QTest::newRow("UTF-16 BE with BOM") << "a.csv" << utf16be << false << false << ","
                                         << Pairs{{QStringLiteral("ö"), "o"}} << QStringList();
+    QTest::newRow("UTF-16 with half a character")
+        << "a.tsv"
+        << QByteArray("\xFF\xFE"
+                      "a\0\x00\xD8\t\0b\0",
+                      10)
+        << false << false << "\t" << Pairs{{QStringLiteral("a\uFFFD"), "b"}} << QStringList();
     QTest::newRow("Anki: separator by name, html off keeps tags")
         << "a.txt" << QByteArray("#separator:semicolon\n#html:false\n<b>a</b>;b, c\n") << false
         << false << ";" << Pairs{{"<b>a</b>", "b, c"}} << QStringList();
