@@ -211,6 +211,19 @@ private Q_SLOTS:
         QCOMPARE(s.list().changed, 1);
     }
 
+    void importOfTheProgramsOwnListOpensIt()
+    {
+        const QString vkf = path("own.vkf");
+        writeFile(vkf, "Rubrik\r\nSvenska\r\nEngelska\r\nhund\r\ndog\r\n");
+        Started s;
+        s.prompter.fileAnswers.enqueue(vkf);
+        s.action("importfile")->trigger();
+        QCOMPARE(s.pairs(), QStringList{"hund|dog"});
+        QCOMPARE(s.list().filePath, vkf);
+        QCOMPARE(s.list().changed, 0);
+        QCOMPARE(s.window->files().recentFiles[0], vkf);
+    }
+
     void importCancelledKeepsTheList()
     {
         Started s;
