@@ -88,7 +88,8 @@ qsizetype AnkiHeaderLength(QStringView text, ImportOptions* options)
     return at;
 }
 
-QList<QStringList> ParseRecords(QStringView text, char16_t delimiter, qsizetype maxRecords)
+QList<QStringList> ParseRecords(QStringView text, char16_t delimiter, qsizetype maxRecords,
+                                qsizetype* strayQuotes)
 {
     QList<QStringList> records;
     qsizetype i = 0;
@@ -124,8 +125,11 @@ QList<QStringList> ParseRecords(QStringView text, char16_t delimiter, qsizetype 
             }
             // Unquoted text, or what follows a closing quote up to the delimiter.
             const qsizetype start = i;
-            while (i < n && text[i] != delimiter && !isLineEnd(text[i]))
+            while (i < n && text[i] != delimiter && !isLineEnd(text[i])) {
+                if (strayQuotes && text[i] == u'"')
+                    ++*strayQuotes;
                 ++i;
+            }
             field += text.mid(start, i - start);
             fields.append(field);
             if (i < n && text[i] == delimiter) {
@@ -216,15 +220,16 @@ ImportOptions DetectDelimited(const QString& text, const QString& suffix)
     {
         qsizetype alike = 0;  // records with the most common field count, two or more fields
         bool two = false;     // that count is two
+        qsizetype stray = 0;  // quotes outside quoted fields: a quoted field cut in the middle
         qsizetype blanks = 0; // fields that start with a blank, as text after a comma does
-        auto key() const { return std::tuple(alike, two, -blanks); }
+        auto key() const { return std::tuple(alike, two, -stray, -blanks); }
     };
     Score best;
     char16_t chosen = order[0];
     for (const char16_t d : order) {
-        const QList<QStringList> records = ParseRecords(body, d, 50);
-        QHash<qsizetype, qsizetype> counts;
         Score score;
+        const QList<QStringList> records = ParseRecords(body, d, 50, &score.stray);
+        QHash<qsizetype, qsizetype> counts;
         for (const QStringList& r : records) {
             if (r.size() >= 2)
                 ++counts[r.size()];
@@ -236,6 +241,11 @@ ImportOptions DetectDelimited(const QString& text, const QString& suffix)
                 score.alike = it.value();
                 score.two = it.key() == 2;
             }
+        }
+        // Tabs in every record, split alike: tab-separated text, whatever else its words hold.
+        if (d == u'\t' && !records.isEmpty() && score.alike == records.size()) {
+            chosen = d;
+            break;
         }
         if (score.key() > best.key()) {
             best = score;

@@ -22,8 +22,10 @@ qsizetype AnkiHeaderLength(QStringView text, ImportOptions* options = nullptr);
 
 // Splits text into records of fields. A field that starts with a quote runs to the next lone
 // quote and may hold the delimiter, line breaks and doubled quotes. Empty lines are no records.
-// Stops after maxRecords records.
-QList<QStringList> ParseRecords(QStringView text, char16_t delimiter, qsizetype maxRecords = -1);
+// Stops after maxRecords records. strayQuotes, when given, counts the quotes found outside
+// quoted fields.
+QList<QStringList> ParseRecords(QStringView text, char16_t delimiter, qsizetype maxRecords = -1,
+                                qsizetype* strayQuotes = nullptr);
 
 // The text of an HTML field: tags removed (a line break becomes a blank), entities decoded, runs
 // of blanks made one.

@@ -170,6 +170,12 @@ void TestExchange::delimited_data()
     QTest::newRow("unclosed quote is a character")
         << "a.csv" << QByteArray("\"hund,dog\nkatt,cat") << false << false << ","
         << Pairs{{"\"hund", "dog"}, {"katt", "cat"}} << QStringList();
+    QTest::newRow("semicolon inside a quoted CSV field, blanks after it")
+        << "a.csv" << QByteArray(",\"  x; y\"\n") << false << false << "," << Pairs{{"", "  x; y"}}
+        << QStringList();
+    QTest::newRow("tab in every record wins over semicolons")
+        << "a.tsv" << QByteArray("\t  x;y\n") << false << false << "\t" << Pairs{{"", "  x;y"}}
+        << QStringList();
     QTest::newRow("quote inside an unquoted field")
         << "a.csv" << QByteArray("5\" nail,spik\n") << false << false << ","
         << Pairs{{"5\" nail", "spik"}} << QStringList();
