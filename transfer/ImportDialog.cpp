@@ -70,6 +70,7 @@ ImportDialog::ImportDialog(const QString& fileName, const QByteArray& bytes,
                               PreviewRows * m_table->verticalHeader()->defaultSectionSize() +
                               2 * m_table->frameWidth());
     previewLabel->setBuddy(m_table);
+    m_table->setAccessibleName(tr("Förhandsvisning"));
     layout->addWidget(m_table);
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("importCount"));

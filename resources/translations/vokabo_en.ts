@@ -329,6 +329,10 @@
         <source>Filen har ett ord som är för långt för en ordlista.</source>
         <translation>The file has a word that is too long for a wordlist.</translation>
     </message>
+    <message>
+        <source>Förhandsvisning</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>MainMenuPage</name>

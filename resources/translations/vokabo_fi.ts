@@ -329,6 +329,10 @@
         <source>Filen har ett ord som är för långt för en ordlista.</source>
         <translation>Tiedostossa on sana, joka on liian pitkä sanalistaan.</translation>
     </message>
+    <message>
+        <source>Förhandsvisning</source>
+        <translation>Esikatselu</translation>
+    </message>
 </context>
 <context>
     <name>MainMenuPage</name>
