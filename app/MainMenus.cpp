@@ -30,8 +30,10 @@ MainMenus::MainMenus(QMenuBar* bar) : QObject(bar)
     arkivmeny->setObjectName(QStringLiteral("arkivmeny"));
     nymeny = item(arkivmeny, "nymeny");
     openfile = item(arkivmeny, "openfile");
+    importfile = item(arkivmeny, "importfile");
     savefile = item(arkivmeny, "savefile");
     save_as = item(arkivmeny, "save_as");
+    exportfile = item(arkivmeny, "exportfile");
     separator(arkivmeny, "sep1");
     mnuSS = item(arkivmeny, "mnuSS");
     separator(arkivmeny, "sep2");
@@ -81,8 +83,10 @@ void MainMenus::SetCaptions()
     arkivmeny->setTitle(tr("&Arkiv"));
     nymeny->setText(tr("&Nytt"));
     openfile->setText(tr("&Öppna..."));
+    importfile->setText(tr("Impor&tera..."));
     savefile->setText(tr("S&para"));
     save_as->setText(tr("Spara so&m..."));
+    exportfile->setText(tr("&Exportera..."));
     mnuSS->setText(tr("Skriv &ut..."));
     instmeny->setText(tr("&Inställningar..."));
     avslutameny->setText(tr("&Avsluta"));

@@ -21,8 +21,10 @@ public:
     QMenu* arkivmeny;
     QAction* nymeny;
     QAction* openfile;
+    QAction* importfile;
     QAction* savefile;
     QAction* save_as;
+    QAction* exportfile;
     QAction* mnuSS;
     QAction* instmeny;
     QAction* avslutameny;

@@ -3,7 +3,10 @@
 #include "AboutBox.h"
 #include "EditCommands.h"
 #include "EditorPage.h"
+#include "ExportCommand.h"
+#include "FileDrop.h"
 #include "HelpCommand.h"
+#include "ImportCommand.h"
 #include "LanguageLists.h"
 #include "MainMenuPage.h"
 #include "MainMenus.h"
@@ -44,6 +47,10 @@ MainWindow::MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* p
 {
     setObjectName(QStringLiteral("frmVokabo"));
     setWindowTitle(QStringLiteral("Vokabo"));
+    m_import = std::make_unique<ImportCommand>(
+        m_list, prompter, m_files, [this] { showImportedList(); }, this);
+    m_export = std::make_unique<ExportCommand>(m_list, prompter);
+    m_files.otherProgramsFile = [this](const QString& path) { return m_import->OfferFile(path); };
     buildWindow();
     connectCommands();
 }
@@ -86,6 +93,7 @@ void MainWindow::buildWindow()
     m_quiz->hide();
 
     m_menus = new MainMenus(menuBar());
+    m_drop = new FileDrop(this);
 }
 
 void MainWindow::connectCommands()
@@ -98,6 +106,9 @@ void MainWindow::connectCommands()
     connect(m->openfile, &QAction::triggered, this, [this] { m_files.Open(); });
     connect(m->savefile, &QAction::triggered, this, [this] { m_files.Save(); });
     connect(m->save_as, &QAction::triggered, this, [this] { m_files.SaveAs(); });
+    connect(m->importfile, &QAction::triggered, this, &MainWindow::ImportList);
+    connect(m->exportfile, &QAction::triggered, this, &MainWindow::ExportList);
+    connect(m_drop, &FileDrop::fileDropped, this, &MainWindow::openDroppedFile);
     connect(m->mnuSS, &QAction::triggered, this, &MainWindow::PrintList);
     connect(m->instmeny, &QAction::triggered, this, &MainWindow::ShowOptions);
     connect(m->avslutameny, &QAction::triggered, this, &QWidget::close);
@@ -262,11 +273,38 @@ void MainWindow::showPage(Page page)
     m_menus->openfile->setEnabled(!quiz);
     m_menus->savefile->setEnabled(!quiz);
     m_menus->save_as->setEnabled(!quiz);
+    m_menus->importfile->setEnabled(!quiz);
+    m_menus->exportfile->setEnabled(!quiz);
+    m_drop->setEnabled(!quiz);
     for (QAction* action : m_menus->recent)
         action->setEnabled(!quiz);
     m_toolbar->cmdHuvudmenyn->setEnabled(!menu);
     m_toolbar->cmdAntalratt->setEnabled(quiz);
     m_toolbar->cmdRattFel->setEnabled(quiz);
+}
+
+void MainWindow::ImportList()
+{
+    m_import->Import();
+}
+
+void MainWindow::ExportList()
+{
+    m_export->Export();
+}
+
+void MainWindow::showImportedList()
+{
+    showEditorFromStart();
+    setTitle(m_files.untitledTitle());
+    EnterEditor();
+}
+
+void MainWindow::openDroppedFile(const QString& path)
+{
+    if (quizShowing())
+        return;
+    m_files.OpenDropped(path);
 }
 
 void MainWindow::ShowOptions()

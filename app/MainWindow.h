@@ -9,6 +9,9 @@
 #include <memory>
 
 class EditorPage;
+class ExportCommand;
+class FileDrop;
+class ImportCommand;
 class LinePrinterFactory;
 class MainMenuPage;
 class MainMenus;
@@ -37,6 +40,7 @@ public:
 
     WordList& wordList() { return m_list; }
     FileCommands& files() { return m_files; }
+    ImportCommand& importer() { return *m_import; }
     EditorPage* editor() const { return m_editor; }
     QuizPage* quiz() const { return m_quiz; }
     ToolbarPanel* toolbar() const { return m_toolbar; }
@@ -48,6 +52,8 @@ public:
     void EnterEditor();
     void EnterQuiz();
     void ShowMainMenu();
+    void ImportList();
+    void ExportList();
     void SetMainCaptions();
     void RefreshRecentMenu() override;
     void ShowOptions();
@@ -81,6 +87,8 @@ private:
     // Shows the main menu page or hides it for another, and sets which commands that page allows.
     void showPage(Page page);
     void autoSave();
+    void showImportedList();
+    void openDroppedFile(const QString& path);
     void popUpEditMenu(const QPoint& globalPos);
     // Refills the editor's language boxes; the list's changed flag stays as it was.
     void loadLanguageLists();
@@ -94,6 +102,9 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<SecretClicks> m_clicks;
     std::unique_ptr<LinePrinterFactory> m_printers;
+    std::unique_ptr<ImportCommand> m_import;
+    std::unique_ptr<ExportCommand> m_export;
+    FileDrop* m_drop = nullptr;
 
     QWidget* m_client = nullptr;
     ToolbarPanel* m_toolbar = nullptr;

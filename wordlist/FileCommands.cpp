@@ -93,8 +93,22 @@ void FileCommands::Open()
     openFile(*chosen);
 }
 
+bool FileCommands::OpenPath(const QString& path)
+{
+    return openFile(path);
+}
+
+void FileCommands::OpenDropped(const QString& path)
+{
+    if (!askToSave(tr("Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?")))
+        return;
+    openFile(path);
+}
+
 bool FileCommands::openFile(const QString& path)
 {
+    if (otherProgramsFile && otherProgramsFile(path))
+        return false;
     // A file already among the recent ones is opened through its entry, which moves it up.
     for (int k = 1; k <= RecentCount; ++k) {
         if (recentFiles[size_t(k - 1)] == path) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class Prompter;
 
@@ -42,6 +43,9 @@ public:
 
     std::array<QString, RecentCount> recentFiles; // entry 1 (newest) is recentFiles[0]
     QString dialogFileName = QStringLiteral("*.vkf");
+    // Offered each file that Open, the command line or a drop would read; true when it took
+    // the file as another program's list, which then never becomes filePath.
+    std::function<bool(const QString& path)> otherProgramsFile;
 
     void New();
     void Open();
@@ -54,6 +58,10 @@ public:
     bool AutoSave();
     // The file named on the command line at start-up. False when nothing was read.
     bool OpenStartupFile(const QString& path);
+    // Opens a file without the file chooser or the save question. False when nothing was read.
+    bool OpenPath(const QString& path);
+    // A file dropped on the window: the save question, then the file, as Open reads it.
+    void OpenDropped(const QString& path);
     // Puts filePath at the head of the recent files.
     void PushRecent();
 

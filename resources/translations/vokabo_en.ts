@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Exportera ordlista</source>
+        <translation>Export wordlist</translation>
+    </message>
+    <message>
+        <source>Tabbseparerad text för Anki och Quizlet (*.tsv *.txt)|*.tsv;*.txt|CSV för kalkylprogram (*.csv)|*.csv|KVTML för KWordQuiz och Parley (*.kvtml)|*.kvtml</source>
+        <translation>Tab-separated text for Anki and Quizlet (*.tsv *.txt)|*.tsv;*.txt|CSV for spreadsheets (*.csv)|*.csv|KVTML for KWordQuiz and Parley (*.kvtml)|*.kvtml</translation>
+    </message>
+    <message>
+        <source>Ordlistan kunde inte exporteras som %1.</source>
+        <translation>The wordlist could not be exported as %1.</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Vokabo - Osparad ordlista</source>
@@ -171,6 +186,156 @@
     <message>
         <source>Hjälptext</source>
         <translation>Help text</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Importera ordlista</source>
+        <translation>Import wordlist</translation>
+    </message>
+    <message>
+        <source>Ordlistor från andra program (*.kvtml *.csv *.tsv *.txt)|*.kvtml;*.csv;*.tsv;*.txt|KVTML (*.kvtml)|*.kvtml|CSV (*.csv)|*.csv|Tabbseparerad text (*.tsv *.txt)|*.tsv;*.txt|Alla filer (*.*)|*.*</source>
+        <translation>Lists from other programs (*.kvtml *.csv *.tsv *.txt)|*.kvtml;*.csv;*.tsv;*.txt|KVTML (*.kvtml)|*.kvtml|CSV (*.csv)|*.csv|Tab-separated text (*.tsv *.txt)|*.tsv;*.txt|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?</source>
+        <translation>Do you want to save changes to this wordlist before you open one another?</translation>
+    </message>
+    <message>
+        <source>Filen innehåller inga ordpar.</source>
+        <translation>The file holds no word pairs.</translation>
+    </message>
+    <message>
+        <source>Listan har %1 ordpar. En ordlista rymmer 100, så de första 100 har lästs in och %2 har utelämnats.</source>
+        <translation>The list has %1 word pairs. A wordlist holds 100, so the first 100 were read and %2 were left out.</translation>
+    </message>
+    <message>
+        <source>Listan %1 kunde inte importeras.</source>
+        <translation>The list %1 could not be imported.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Importera ordlista</source>
+        <translation>Import wordlist</translation>
+    </message>
+    <message>
+        <source>Text med avgränsare (CSV, Anki, Quizlet)</source>
+        <translation>Delimited text (CSV, Anki, Quizlet)</translation>
+    </message>
+    <message>
+        <source>KVTML (KWordQuiz, Parley)</source>
+        <translation>KVTML (KWordQuiz, Parley)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>Tabb</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Semikolon ;</source>
+        <translation>Semicolon ;</translation>
+    </message>
+    <message>
+        <source>Komma ,</source>
+        <translation>Comma ,</translation>
+    </message>
+    <message>
+        <source>Lodstreck |</source>
+        <translation>Vertical bar |</translation>
+    </message>
+    <message>
+        <source>Mellanslag</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Kolon :</source>
+        <translation>Colon :</translation>
+    </message>
+    <message>
+        <source>&amp;Avgränsare:</source>
+        <translation>&amp;Delimiter:</translation>
+    </message>
+    <message>
+        <source>Första &amp;raden är en rubrik</source>
+        <translation>First &amp;row is a header</translation>
+    </message>
+    <message>
+        <source>&amp;Byt plats på kolumnerna</source>
+        <translation>&amp;Swap columns</translation>
+    </message>
+    <message>
+        <source>För&amp;handsvisning:</source>
+        <translation>&amp;Preview:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vänster kolumn</source>
+        <translation>Left column</translation>
+    </message>
+    <message>
+        <source>Höger kolumn</source>
+        <translation>Right column</translation>
+    </message>
+    <message>
+        <source>Filen kan inte läsas så.</source>
+        <translation>The file cannot be read that way.</translation>
+    </message>
+    <message>
+        <source>Filen innehåller inga ordpar.</source>
+        <translation>The file holds no word pairs.</translation>
+    </message>
+    <message>
+        <source>%1 ordpar, av dem får de första %2 plats.</source>
+        <translation>%1 word pairs, of which the first %2 fit.</translation>
+    </message>
+    <message>
+        <source>%1 ordpar</source>
+        <translation>%1 word pairs</translation>
+    </message>
+    <message>
+        <source>Filen är för stor för en ordlista.</source>
+        <translation>The file is too large for a wordlist.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen textfil.</source>
+        <translation>The file is not a text file.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen giltig XML (rad %1: %2).</source>
+        <translation>The file is not valid XML (line %1: %2).</translation>
+    </message>
+    <message>
+        <source>Filen är ingen KVTML-fil.</source>
+        <translation>The file is not a KVTML file.</translation>
+    </message>
+    <message>
+        <source>Filen deklarerar egna XML-entiteter, som ordlistor aldrig behöver.</source>
+        <translation>The file declares XML entities of its own, which wordlists never need.</translation>
+    </message>
+    <message>
+        <source>Filens XML är djupare nästlad än i någon ordlista.</source>
+        <translation>The file&apos;s XML is nested deeper than in any wordlist.</translation>
+    </message>
+    <message>
+        <source>Filen har ett ord som är för långt för en ordlista.</source>
+        <translation>The file has a word that is too long for a wordlist.</translation>
+    </message>
+    <message>
+        <source>Förhandsvisning</source>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>
@@ -311,6 +476,14 @@
     <message>
         <source>&amp;Om Vokabo</source>
         <translation>&amp;About Vokabo</translation>
+    </message>
+    <message>
+        <source>Impor&amp;tera...</source>
+        <translation>&amp;Import...</translation>
+    </message>
+    <message>
+        <source>&amp;Exportera...</source>
+        <translation>&amp;Export...</translation>
     </message>
 </context>
 <context>

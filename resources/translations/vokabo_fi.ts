@@ -60,6 +60,21 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Exportera ordlista</source>
+        <translation>Vie sanalista</translation>
+    </message>
+    <message>
+        <source>Tabbseparerad text för Anki och Quizlet (*.tsv *.txt)|*.tsv;*.txt|CSV för kalkylprogram (*.csv)|*.csv|KVTML för KWordQuiz och Parley (*.kvtml)|*.kvtml</source>
+        <translation>Sarkaimin eroteltu teksti Ankille ja Quizletille (*.tsv *.txt)|*.tsv;*.txt|CSV taulukkolaskentaan (*.csv)|*.csv|KVTML KWordQuizille ja Parleylle (*.kvtml)|*.kvtml</translation>
+    </message>
+    <message>
+        <source>Ordlistan kunde inte exporteras som %1.</source>
+        <translation>Sanalistaa ei voitu viedä tiedostoksi %1.</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Vokabo - Osparad ordlista</source>
@@ -171,6 +186,156 @@
     <message>
         <source>Hjälptext</source>
         <translation>Ohjeteksti</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Importera ordlista</source>
+        <translation>Tuo sanalista</translation>
+    </message>
+    <message>
+        <source>Ordlistor från andra program (*.kvtml *.csv *.tsv *.txt)|*.kvtml;*.csv;*.tsv;*.txt|KVTML (*.kvtml)|*.kvtml|CSV (*.csv)|*.csv|Tabbseparerad text (*.tsv *.txt)|*.tsv;*.txt|Alla filer (*.*)|*.*</source>
+        <translation>Muiden ohjelmien listat (*.kvtml *.csv *.tsv *.txt)|*.kvtml;*.csv;*.tsv;*.txt|KVTML (*.kvtml)|*.kvtml|CSV (*.csv)|*.csv|Sarkaimin eroteltu teksti (*.tsv *.txt)|*.tsv;*.txt|Kaikki tiedostot (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?</source>
+        <translation>Haluatko tallentaa muutokset tässa sanalistassa ennen kuin avaat toisen?</translation>
+    </message>
+    <message>
+        <source>Filen innehåller inga ordpar.</source>
+        <translation>Tiedostossa ei ole sanapareja.</translation>
+    </message>
+    <message>
+        <source>Listan har %1 ordpar. En ordlista rymmer 100, så de första 100 har lästs in och %2 har utelämnats.</source>
+        <translation>Listassa on %1 sanaparia. Sanalistaan mahtuu 100, joten ensimmäiset 100 luettiin ja %2 jätettiin pois.</translation>
+    </message>
+    <message>
+        <source>Listan %1 kunde inte importeras.</source>
+        <translation>Listaa %1 ei voitu tuoda.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDialog</name>
+    <message>
+        <source>Importera ordlista</source>
+        <translation>Tuo sanalista</translation>
+    </message>
+    <message>
+        <source>Text med avgränsare (CSV, Anki, Quizlet)</source>
+        <translation>Eroteltu teksti (CSV, Anki, Quizlet)</translation>
+    </message>
+    <message>
+        <source>KVTML (KWordQuiz, Parley)</source>
+        <translation>KVTML (KWordQuiz, Parley)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Muoto:</translation>
+    </message>
+    <message>
+        <source>Tabb</source>
+        <translation>Sarkain</translation>
+    </message>
+    <message>
+        <source>Semikolon ;</source>
+        <translation>Puolipiste ;</translation>
+    </message>
+    <message>
+        <source>Komma ,</source>
+        <translation>Pilkku ,</translation>
+    </message>
+    <message>
+        <source>Lodstreck |</source>
+        <translation>Pystyviiva |</translation>
+    </message>
+    <message>
+        <source>Mellanslag</source>
+        <translation>Välilyönti</translation>
+    </message>
+    <message>
+        <source>Kolon :</source>
+        <translation>Kaksoispiste :</translation>
+    </message>
+    <message>
+        <source>&amp;Avgränsare:</source>
+        <translation>&amp;Erotin:</translation>
+    </message>
+    <message>
+        <source>Första &amp;raden är en rubrik</source>
+        <translation>Ensimmäinen &amp;rivi on otsikko</translation>
+    </message>
+    <message>
+        <source>&amp;Byt plats på kolumnerna</source>
+        <translation>&amp;Vaihda sarakkeet</translation>
+    </message>
+    <message>
+        <source>För&amp;handsvisning:</source>
+        <translation>E&amp;sikatselu:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Avbryt</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Vänster kolumn</source>
+        <translation>Vasen sarake</translation>
+    </message>
+    <message>
+        <source>Höger kolumn</source>
+        <translation>Oikea sarake</translation>
+    </message>
+    <message>
+        <source>Filen kan inte läsas så.</source>
+        <translation>Tiedostoa ei voi lukea näin.</translation>
+    </message>
+    <message>
+        <source>Filen innehåller inga ordpar.</source>
+        <translation>Tiedostossa ei ole sanapareja.</translation>
+    </message>
+    <message>
+        <source>%1 ordpar, av dem får de första %2 plats.</source>
+        <translation>%1 sanaparia, joista ensimmäiset %2 mahtuvat.</translation>
+    </message>
+    <message>
+        <source>%1 ordpar</source>
+        <translation>%1 sanaparia</translation>
+    </message>
+    <message>
+        <source>Filen är för stor för en ordlista.</source>
+        <translation>Tiedosto on liian suuri sanalistaksi.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen textfil.</source>
+        <translation>Tiedosto ei ole tekstitiedosto.</translation>
+    </message>
+    <message>
+        <source>Filen är ingen giltig XML (rad %1: %2).</source>
+        <translation>Tiedosto ei ole kelvollista XML:ää (rivi %1: %2).</translation>
+    </message>
+    <message>
+        <source>Filen är ingen KVTML-fil.</source>
+        <translation>Tiedosto ei ole KVTML-tiedosto.</translation>
+    </message>
+    <message>
+        <source>Filen deklarerar egna XML-entiteter, som ordlistor aldrig behöver.</source>
+        <translation>Tiedosto määrittelee omia XML-entiteettejä, joita sanalistat eivät koskaan tarvitse.</translation>
+    </message>
+    <message>
+        <source>Filens XML är djupare nästlad än i någon ordlista.</source>
+        <translation>Tiedoston XML on syvemmälle sisäkkäin kuin missään sanalistassa.</translation>
+    </message>
+    <message>
+        <source>Filen har ett ord som är för långt för en ordlista.</source>
+        <translation>Tiedostossa on sana, joka on liian pitkä sanalistaan.</translation>
+    </message>
+    <message>
+        <source>Förhandsvisning</source>
+        <translation>Esikatselu</translation>
     </message>
 </context>
 <context>
@@ -311,6 +476,14 @@
     <message>
         <source>&amp;Om Vokabo</source>
         <translation>&amp;Tietoja: Vokabo</translation>
+    </message>
+    <message>
+        <source>Impor&amp;tera...</source>
+        <translation>Tu&amp;o...</translation>
+    </message>
+    <message>
+        <source>&amp;Exportera...</source>
+        <translation>&amp;Vie...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "AboutBox.h"
 #include "HelpViewer.h"
+#include "ImportDialog.h"
 #include "OptionsDialog.h"
 #include "PortalWindow.h"
 #include "SplashWindow.h"
@@ -32,7 +33,8 @@ QStringList WindowWalk::Names()
 {
     return {QStringLiteral("main menu"), QStringLiteral("editor"), QStringLiteral("quiz"),
             QStringLiteral("options"),   QStringLiteral("about"),  QStringLiteral("portal"),
-            QStringLiteral("splash"),    QStringLiteral("secret"), QStringLiteral("help")};
+            QStringLiteral("splash"),    QStringLiteral("secret"), QStringLiteral("help"),
+            QStringLiteral("import")};
 }
 
 bool WindowWalk::visit(const QString& name, const std::function<void(QWidget*)>& check)
@@ -80,6 +82,11 @@ bool WindowWalk::visit(const QString& name, const std::function<void(QWidget*)>&
         auto* viewer = new HelpViewer(window.get());
         run(viewer);
         delete viewer;
+    } else if (name == u"import") {
+        const QByteArray bytes("Svenska;Engelska\r\nhund;dog\r\nkatt;cat\r\n");
+        ImportDialog dialog(QStringLiteral("/tmp/glosor.csv"), bytes,
+                            DetectImportOptions(QStringLiteral("glosor.csv"), bytes), window.get());
+        run(&dialog);
     }
     return ran;
 }
