@@ -93,8 +93,9 @@ void FileCommands::Open()
     openFile(*chosen);
 }
 
-bool FileCommands::openFile(const QString& path)
+bool FileCommands::openFile(const QString& given)
 {
+    const QString path = AbsolutePath(given);
     // A file already among the recent ones is opened through its entry, which moves it up.
     for (int k = 1; k <= RecentCount; ++k) {
         if (recentFiles[size_t(k - 1)] == path) {
@@ -114,6 +115,8 @@ void FileCommands::finishOpen(int recentEntry)
     m_view.setTitle(fileTitle());
     if (recentEntry != 1)
         putRecentFirst(recentEntry == 0 ? RecentCount : recentEntry);
+    else
+        recentFiles[0] = m_list.filePath; // an entry stored relative by an older copy
     m_list.changed = 0;
 }
 
@@ -132,8 +135,8 @@ bool FileCommands::readAndReplace(const QString& path)
     }
     emptyAllSlots(m_list);
     ApplyWordListFile(content, m_list);
-    m_list.filePath = path;
-    dialogFileName = path;
+    m_list.filePath = AbsolutePath(path);
+    dialogFileName = m_list.filePath;
     m_list.pageStart = 0;
     m_view.showHeader();
     m_list.changed = 0;
@@ -199,7 +202,7 @@ bool FileCommands::SaveAs()
     if (!chosen || chosen->isEmpty())
         return false;
     const QString previous = m_list.filePath;
-    m_list.filePath = *chosen;
+    m_list.filePath = AbsolutePath(*chosen);
     if (const WordListFileError error = WriteWordListFile(m_list); error.failed()) {
         m_list.filePath = previous;
         reportWriteError(*chosen, error);
@@ -244,6 +247,8 @@ QString FileCommands::reason(const WordListFileError& error) const
         return tr("Det är ingen vanlig fil.");
     case WordListFileError::LineTooLong:
         return tr("Filen har en rad som är för lång för en ordlista.");
+    case WordListFileError::WriteProtected:
+        return tr("Filen är skrivskyddad.");
     default:
         return error.systemError ? SystemError::text(error.systemError) : error.systemReason;
     }

@@ -34,7 +34,8 @@ struct [[nodiscard]] WordListFileError
         CannotRead,
         NotText,
         LineTooLong,
-        CannotWrite
+        CannotWrite,
+        WriteProtected // the file exists and the user may not write it
     };
     Kind kind = None;
     QString systemReason; // the platform's own description, when it gave one

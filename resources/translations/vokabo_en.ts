@@ -106,6 +106,10 @@
         <translation>The file has a line too long for a wordlist.</translation>
     </message>
     <message>
+        <source>Filen är skrivskyddad.</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>The wordlist %1 could not be opened.</translation>
     </message>

@@ -106,6 +106,10 @@
         <translation>Tiedostossa on rivi, joka on liian pitkä sanalistaan.</translation>
     </message>
     <message>
+        <source>Filen är skrivskyddad.</source>
+        <translation>Tiedosto on kirjoitussuojattu.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>Sanalistaa %1 ei voitu avata.</translation>
     </message>
