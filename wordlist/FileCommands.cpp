@@ -143,6 +143,19 @@ bool FileCommands::readAndReplace(const QString& path)
     return true;
 }
 
+void FileCommands::Restore(const WordListFileContent& content, const QString& path)
+{
+    emptyAllSlots(m_list);
+    ApplyWordListFile(content, m_list);
+    m_list.filePath = AbsolutePath(path);
+    dialogFileName = path.isEmpty() ? QStringLiteral("*.vkf") : m_list.filePath;
+    m_list.pageStart = 0;
+    m_view.showHeader();
+    m_view.showEditorFromStart();
+    m_view.setTitle(path.isEmpty() ? untitledTitle() : fileTitle());
+    m_list.changed = 1;
+}
+
 void FileCommands::fileNotFound()
 {
     m_prompter.message(tr("Filen finns inte."), tr("Öppna fil"), Prompter::ExclamationOk);

@@ -55,6 +55,9 @@ public:
     bool AutoSave();
     // The file named on the command line at start-up. False when nothing was read.
     bool OpenStartupFile(const QString& path);
+    // A recovered list replaces the list unasked, unsaved (changed 1), shown from its first page
+    // and titled with its file's name; path is its own file, empty for a list never saved.
+    void Restore(const WordListFileContent& content, const QString& path);
     // Puts filePath at the head of the recent files.
     void PushRecent();
 

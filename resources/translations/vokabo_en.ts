@@ -617,4 +617,15 @@
         <translation>Vokabo can not find your web-browser, please start it and go to: %1</translation>
     </message>
 </context>
+<context>
+    <name>SessionGuard</name>
+    <message>
+        <source>Vokabo avslutades utan att en ny ordlista sparades. Vill du återställa den?</source>
+        <translation>Vokabo ended without saving a new wordlist. Do you want to restore it?</translation>
+    </message>
+    <message>
+        <source>Vokabo avslutades utan att ändringarna i ordlistan %1 sparades. Vill du återställa dem?</source>
+        <translation>Vokabo ended without saving the changes to the wordlist %1. Do you want to restore them?</translation>
+    </message>
+</context>
 </TS>

@@ -617,4 +617,15 @@
         <translation>Vokabo ei löydä sinun www-selailu ohjelmaa, käynnistä se ja mene osoitteesen: %1<byte value="xd"/>niin pääset Vokabo kotisivulle.</translation>
     </message>
 </context>
+<context>
+    <name>SessionGuard</name>
+    <message>
+        <source>Vokabo avslutades utan att en ny ordlista sparades. Vill du återställa den?</source>
+        <translation>Vokabo sulkeutui tallentamatta uutta sanalistaa. Haluatko palauttaa sen?</translation>
+    </message>
+    <message>
+        <source>Vokabo avslutades utan att ändringarna i ordlistan %1 sparades. Vill du återställa dem?</source>
+        <translation>Vokabo sulkeutui tallentamatta sanalistan %1 muutoksia. Haluatko palauttaa ne?</translation>
+    </message>
+</context>
 </TS>
