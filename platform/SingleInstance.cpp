@@ -1,6 +1,5 @@
 #include "SingleInstance.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -50,8 +49,7 @@ bool SingleInstance::tryLock()
     QString application;
     if (!m_lock->getLockInfo(&pid, &host, &application))
         return true;
-    const QString ours = QCoreApplication::applicationName();
-    const bool sameProgram = ours.isEmpty() || application == ours;
+    // QLockFile has already found the holder running under the program name it recorded.
     const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
-    return !(sameProgram && here && processRuns(pid));
+    return !(here && processRuns(pid));
 }
