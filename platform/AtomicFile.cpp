@@ -174,7 +174,7 @@ bool AtomicFile::open(OpenMode mode)
         fail(loop);
         return false;
     }
-    removeLeftovers();
+    removeLeftovers(false);
 
     struct stat st;
     const bool exists = ::stat(nativeName(m_target).constData(), &st) == 0;
@@ -280,6 +280,8 @@ bool AtomicFile::commit()
     if (m_error || m_inPlace)
         ::unlink(nativeName(m_temporary).constData());
     m_temporary.clear();
+    if (!m_error)
+        removeLeftovers(true);
     return !m_error;
 }
 
@@ -296,12 +298,15 @@ void AtomicFile::cancel()
     }
 }
 
-void AtomicFile::removeLeftovers() const
+void AtomicFile::removeLeftovers(bool keptCopies) const
 {
     // A copy that is still running may be saving this file now; only a dead copy's file goes.
     const QString dirPath = QFileInfo(m_target).absolutePath();
     QStringList starts;
     for (const QString& mark : {kSaveMark, kKeepMark}) {
+        // A file cut by a killed in-place write has its only whole content in the kept copy.
+        if (mark == kKeepMark && !keptCopies)
+            continue;
         starts << QFileInfo(hiddenPrefix(m_target, mark)).fileName();
         starts << mark; // the short names of any file in the folder
     }

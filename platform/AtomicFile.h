@@ -61,7 +61,8 @@ private:
     bool m_writeProtected = false;
 
 #ifdef Q_OS_UNIX
-    void removeLeftovers() const;
+    // A dead copy's kept old content goes only once a new whole file is in place.
+    void removeLeftovers(bool keptCopies) const;
     bool createHidden(const QString& prefix, unsigned permissions, int& fd, QString& name);
     bool writeInPlace();
 
