@@ -190,13 +190,12 @@ bool AtomicFile::open(OpenMode mode)
     if (!createHidden(temporaryPrefix(m_target), permissions, m_fd, m_temporary))
         return false;
     if (exists) {
-        // The umask may have taken bits the old file had.
-        if (permissions != 0666)
-            ::fchmod(m_fd, permissions);
         struct stat made;
         if (::fstat(m_fd, &made) == 0 && (made.st_uid != st.st_uid || made.st_gid != st.st_gid) &&
             ::fchown(m_fd, st.st_uid, st.st_gid) != 0)
             m_inPlace = true; // a new file would change hands
+        // After the owner, which clears set-id bits: the umask and fchown may have taken bits.
+        ::fchmod(m_fd, permissions);
     }
     return QIODevice::open(WriteOnly | Unbuffered);
 }

@@ -52,6 +52,39 @@ mode_t modeOf(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0;
 }
 
+// Runs the current test function (and data row) again in a child without root's power to pass
+// over file modes and owners, which root ignores otherwise. True when this is that child or the
+// child passed; the caller returns at once when it was the parent.
+bool runWithoutRootPowers(bool& parent, const QString& file = QString())
+{
+    parent = false;
+    if (::geteuid() != 0 || !qEnvironmentVariableIsEmpty("VOKABO_WITHOUT_CAPS"))
+        return true;
+    parent = true;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VOKABO_WITHOUT_CAPS"), QStringLiteral("1"));
+    env.insert(QStringLiteral("VOKABO_TEST_FILE"), file);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const QString caps = QStringLiteral("-dac_override,-dac_read_search,-chown,-fowner");
+    QString function = QString::fromLatin1(QTest::currentTestFunction());
+    if (QTest::currentDataTag())
+        function += u':' + QString::fromLatin1(QTest::currentDataTag());
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--inh-caps"), caps, QStringLiteral("--bounding-set"), caps,
+                 QCoreApplication::applicationFilePath(), function});
+    if (!child.waitForFinished(60000))
+        return false;
+    const QByteArray out = child.readAll();
+    const bool passed =
+        child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0 &&
+        out.contains(QByteArray("PASS   : WordSafetyTest::") + QTest::currentTestFunction());
+    if (!passed)
+        qWarning("%s", out.constData());
+    return passed;
+}
+
 } // namespace
 
 class WordSafetyTest : public QObject
@@ -63,6 +96,7 @@ private Q_SLOTS:
     void saveWritesThroughASymbolicLink();
     void saveKeepsHardLinksAndPermissions();
     void killedWhileSavingAHardLinkedListLeavesAWholeFile();
+    void anotherUsersFileKeepsItsOwner();
     void readOnlyListIsNotReplaced_data();
     void readOnlyListIsNotReplaced();
     void relativePathsBecomeAbsolute();
@@ -238,6 +272,47 @@ void WordSafetyTest::killedWhileSavingAHardLinkedListLeavesAWholeFile()
     QCOMPARE(FileBytes(other), a);
 }
 
+void WordSafetyTest::anotherUsersFileKeepsItsOwner()
+{
+    if (::geteuid() != 0)
+        QSKIP("making a file another user's needs root");
+    // Root gives the new file the owner; a user who cannot writes the file in place.
+    const auto check = [](const QString& path, bool sameInode) {
+        const ino_t inode = inodeOf(path);
+        WordList list = FaultList('B');
+        list.filePath = path;
+        list.changed = 1;
+        QVERIFY(!WriteWordListFile(list));
+        QCOMPARE(FileBytes(path), WordListFileBytes(FaultList('B')));
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_uid, uid_t(4321));
+        QCOMPARE(st.st_gid, gid_t(4321));
+        QCOMPARE(st.st_mode & 07777, mode_t(0666));
+        if (sameInode)
+            QCOMPARE(inodeOf(path), inode);
+    };
+    const QString given = qEnvironmentVariable("VOKABO_TEST_FILE");
+    if (!given.isEmpty()) {
+        QVERIFY2(::chown(QFile::encodeName(given).constData(), 0, 0) != 0,
+                 "this copy may still give files away");
+        check(given, true);
+        return;
+    }
+    TestSettings settings("sv_SE.UTF-8");
+    const QDir dir(settings.folder());
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    for (const QString& name : {QStringLiteral("root.vkf"), QStringLiteral("user.vkf")}) {
+        const QString path = dir.filePath(name);
+        WriteBytes(path, WordListFileBytes(FaultList('A')));
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 4321, 4321), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0666), 0);
+    }
+    check(dir.filePath(QStringLiteral("root.vkf")), false);
+    bool parent = false;
+    QVERIFY(runWithoutRootPowers(parent, dir.filePath(QStringLiteral("user.vkf"))));
+}
+
 void WordSafetyTest::readOnlyListIsNotReplaced_data()
 {
     QTest::addColumn<QString>("language");
@@ -251,26 +326,10 @@ void WordSafetyTest::readOnlyListIsNotReplaced_data()
 void WordSafetyTest::readOnlyListIsNotReplaced()
 {
     // Root writes any file whatever its mode; this case runs again without that power.
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("VOKABO_WITHOUT_CAPS")) {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("VOKABO_WITHOUT_CAPS"), QStringLiteral("1"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        const QString caps = QStringLiteral("-dac_override,-dac_read_search");
-        child.start(QStringLiteral("setpriv"),
-                    {QStringLiteral("--inh-caps"), caps, QStringLiteral("--bounding-set"), caps,
-                     QCoreApplication::applicationFilePath(),
-                     QStringLiteral("readOnlyListIsNotReplaced:") +
-                         QString::fromLatin1(QTest::currentDataTag())});
-        QVERIFY(child.waitForFinished(60000));
-        const QByteArray out = child.readAll();
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
-                 out.constData());
-        QVERIFY2(out.contains("PASS   : WordSafetyTest::readOnlyListIsNotReplaced"),
-                 out.constData());
+    bool parent = false;
+    QVERIFY(runWithoutRootPowers(parent));
+    if (parent)
         return;
-    }
     QFETCH(QString, language);
     QFETCH(QString, reason);
     TestSettings settings("sv_SE.UTF-8");
