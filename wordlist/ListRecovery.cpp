@@ -66,7 +66,7 @@ bool ListRecovery::ensureFolder()
 
 void ListRecovery::start(int intervalMs)
 {
-    ensureFolder();
+    // The folder and the lock are made with the first copy: a run without changes writes nothing.
     m_timer.start(intervalMs);
 }
 
