@@ -39,21 +39,28 @@ void SessionGuard::OfferRecovery()
 
 void SessionGuard::CommitSession(QSessionManager& manager)
 {
-    if (manager.allowsInteraction()) {
-        const int before = m_window.wordList().changed;
-        const bool goOn = m_window.files().askToSave(MainWindow::exitQuestion());
+    const bool mayAsk = manager.allowsInteraction();
+    const bool goOn = CommitSession(mayAsk);
+    if (mayAsk)
         manager.release();
-        if (!goOn) {
-            manager.cancel();
-            return;
-        }
+    if (!goOn)
+        manager.cancel();
+}
+
+bool SessionGuard::CommitSession(bool mayAsk)
+{
+    if (mayAsk) {
+        const int before = m_window.wordList().changed;
+        if (!m_window.files().askToSave(MainWindow::exitQuestion()))
+            return false;
         // "No": the learner let the changes go.
         if (before == 1 && m_window.wordList().changed == 1)
             m_recovery.forgetCurrent();
-    } else {
-        m_recovery.update();
     }
+    // Saved: the copy goes; not asked: it holds the list as it is now.
+    m_recovery.update();
     m_window.WriteExitSettings();
+    return true;
 }
 
 void SessionGuard::EndNow()

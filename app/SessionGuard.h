@@ -26,6 +26,8 @@ public:
     void OfferRecovery();
     // The desktop session ends: the exit question where the session manager lets us ask.
     void CommitSession(QSessionManager& manager);
+    // The same, with mayAsk from the session manager. False when the learner cancelled the end.
+    bool CommitSession(bool mayAsk);
     // SIGTERM or SIGHUP: the exit settings and a recovery copy of an unsaved list, then the end.
     void EndNow();
 

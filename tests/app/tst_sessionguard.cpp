@@ -69,6 +69,8 @@ private Q_SLOTS:
     void yesShowsTheRecoveredList();
     void noDiscardsIt();
     void normalEndRemovesTheCopy();
+    void sessionEndAsksWhereItMay_data();
+    void sessionEndAsksWhereItMay();
 };
 
 void TestSessionGuard::terminationSignalsArriveOnTheEventLoop_data()
@@ -179,6 +181,57 @@ void TestSessionGuard::normalEndRemovesTheCopy()
     s.prompter.answers.enqueue(Prompter::No);
     QVERIFY(s.window->close());
     QVERIFY(!QFile::exists(s.guard->recovery().ownFile()));
+}
+
+void TestSessionGuard::sessionEndAsksWhereItMay_data()
+{
+    QTest::addColumn<bool>("mayAsk");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("copyKept");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("no interaction") << false << 0 << true << true << false;
+    QTest::newRow("yes") << true << int(Prompter::Yes) << true << false << true;
+    QTest::newRow("no") << true << int(Prompter::No) << true << false << false;
+    QTest::newRow("cancel") << true << int(Prompter::Cancel) << false << true << false;
+}
+
+void TestSessionGuard::sessionEndAsksWhereItMay()
+{
+    QFETCH(bool, mayAsk);
+    QFETCH(int, answer);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, copyKept);
+    QFETCH(bool, saved);
+    TestSettings settings("sv_SE.UTF-8");
+    const QString folder = QDir(settings.folder()).filePath(QStringLiteral("recovery"));
+    const QString path = QDir(settings.folder()).filePath(QStringLiteral("ord.vkf"));
+    WriteBytes(path, "H\r\nA\r\nB\r\n");
+    Started s(folder);
+    QVERIFY(s.window->load(path));
+    WordList& list = s.window->wordList();
+    list[0].learned = QStringLiteral("katt");
+    list.changed = 1;
+    s.guard->recovery().update();
+    if (mayAsk)
+        s.prompter.answers.enqueue(answer);
+    QFile::remove(settings.iniPath());
+
+    QCOMPARE(s.guard->CommitSession(mayAsk), goesOn);
+    QCOMPARE(s.prompter.messages.size(), mayAsk ? 1 : 0);
+    if (mayAsk) {
+        QCOMPARE(
+            s.prompter.messages[0].text,
+            QStringLiteral("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"));
+        QCOMPARE(s.prompter.messages[0].flags, int(Prompter::YesNoCancelQuestion));
+    }
+    QCOMPARE(QFile::exists(s.guard->recovery().ownFile()), copyKept);
+    QCOMPARE(FileBytes(path).contains("katt"), saved);
+    // The exit settings are written unless the end was cancelled.
+    QCOMPARE(settings.iniText().contains(QStringLiteral("[Files]")), goesOn);
+    // Another tick of the timer brings back no copy the learner declined.
+    s.guard->recovery().update();
+    QCOMPARE(QFile::exists(s.guard->recovery().ownFile()), copyKept);
 }
 
 QTEST_MAIN(TestSessionGuard)
