@@ -399,10 +399,20 @@ void MainWindow::restartQuiz()
     m_quiz->restart();
 }
 
+QString MainWindow::exitQuestion()
+{
+    return tr("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?");
+}
+
+void MainWindow::EndWithoutQuestion()
+{
+    CloseHelp();
+    writeExitSettings();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_files.askToSave(
-            tr("Vill du spara ändringar i denna ordlista, innan Vokabo avslutas?"))) {
+    if (!m_files.askToSave(exitQuestion())) {
         event->ignore();
         return;
     }
@@ -414,5 +424,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::writeExitSettings()
 {
-    WriteExitSettings(this, m_settings, m_list.language1, m_list.language2, m_files.recentFiles);
+    ::WriteExitSettings(this, m_settings, m_list.language1, m_list.language2, m_files.recentFiles);
 }

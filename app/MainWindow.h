@@ -64,6 +64,13 @@ public:
     // Help > Home page: the program's web site in the browser.
     void showHomePage();
 
+    // Writes the position, the language pair, the colouring switch and the recent files.
+    void WriteExitSettings() { writeExitSettings(); }
+    // The steps of the end without the exit question, when the system ends the program; the
+    // caller then ends the event loop (a quit would close the window and ask).
+    void EndWithoutQuestion();
+    static QString exitQuestion();
+
     bool editorShowing() const;
     bool quizShowing() const override;
 

@@ -4,12 +4,16 @@
 #include "ProgramSettings.h"
 #include "ProgramStyle.h"
 #include "Prompter.h"
+#include "SessionGuard.h"
 #include "SplashWindow.h"
 #include "StartUp.h"
 #include "StartUpLog.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -55,6 +59,20 @@ int main(int argc, char** argv)
     splash->show();
     LogStartUpStep("splash-shown");
     std::unique_ptr<MainWindow> window;
+    SessionGuard* guard = nullptr; // the main window's, once it is up
+    // Before the main window there is nothing to keep.
+    TerminationSignals terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &app, [&] {
+        if (guard)
+            guard->EndNow();
+        else
+            QApplication::exit(0);
+    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&](QSessionManager& manager) {
+                         if (guard)
+                             guard->CommitSession(manager);
+                     });
     QObject::connect(splash, &SplashWindow::timeUp, &app, [&] {
         LogStartUpStep("tick");
         // The frameless splash shows no icon; the windows that do are made from here on.
@@ -72,8 +90,10 @@ int main(int argc, char** argv)
         }
         LogStartUpStep("main-loaded");
         LogStartUpStepWhenIdle(window.get(), "main-idle");
+        guard = new SessionGuard(*window, prompter);
         window->showAndGreet();
         LogStartUpStep("main-shown");
+        QTimer::singleShot(0, guard, &SessionGuard::OfferRecovery);
     });
     return app.exec();
 }

@@ -104,14 +104,17 @@ QString oneLine(const QString& s)
     return out.trimmed();
 }
 
-// A NUL would end the value on reading, and a value in outer double quotes gets one more pair,
-// which the read removes again.
+// A NUL would end the value on reading, and the read trims blanks and removes one pair of outer
+// double quotes: a value with blanks at either end, or already in quotes, gets a pair of quotes.
 QString storedValue(const QString& value)
 {
-    QString v = value;
-    v.replace(QChar(0), u' ');
-    QString out = oneLine(v);
-    if (out.size() >= 2 && out.front() == u'"' && out.back() == u'"')
+    QString out = value;
+    out.replace(QChar(0), u' ');
+    out.replace(u'\r', u' ');
+    out.replace(u'\n', u' ');
+    const bool blankEnds = !out.isEmpty() && (out.front().isSpace() || out.back().isSpace());
+    const bool quoted = out.size() >= 2 && out.front() == u'"' && out.back() == u'"';
+    if (blankEnds || quoted)
         out = u'"' + out + u'"';
     return out;
 }

@@ -14,7 +14,8 @@ public:
     explicit SingleInstance(const QString& lockName = QStringLiteral("vokabo.lock"));
     ~SingleInstance();
 
-    // Takes the lock; false when another living copy holds it.
+    // Takes the lock; false only when a living copy of the program holds it. Any other failure
+    // to lock lets the program start.
     bool tryLock();
 
 private:

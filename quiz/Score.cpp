@@ -24,15 +24,15 @@ QString NumberForm(int value)
 Score CountCorrectScan(const WordList& list)
 {
     Score score;
-    int i = 0;
-    while (i < WordList::MaxWords) {
-        if (IsEmptyForScore(list[i]) && IsEmptyForScore(list[i + 1]))
-            break;
+    // The quiz's list runs to its last slot that asks something, blank pairs inside it included.
+    int n = WordList::MaxWords;
+    while (n > 0 && IsEmptyForScore(list[n - 1]))
+        --n;
+    for (int i = 0; i < n; ++i) {
         if (list[i].answer == list[i].quizLearned)
             ++score.right;
-        ++i;
     }
-    score.total = i;
+    score.total = n;
     return score;
 }
 

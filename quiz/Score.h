@@ -12,8 +12,8 @@ struct Score
     int total = 0;
 };
 
-// Counts the answers that equal the quiz copy of their word exactly, up to the first two slots in
-// a row that hold nothing in the quiz copy nor in the known-language column.
+// Counts the answers that equal the quiz copy of their word exactly, up to the last slot that holds
+// something in the quiz copy or in the known-language column.
 Score CountCorrectScan(const WordList& list);
 
 // " 7 rätt av  12": each number is written with the blank a non-negative number gets in front.

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -32,6 +33,20 @@ QString DocumentName(const WordList& list)
 
 } // namespace
 
+namespace {
+
+// The base, shortened by whole characters where base and suffix would pass the longest file name
+// the file systems allow.
+QString FittedName(QString base, const QString& suffix)
+{
+    constexpr qsizetype kNameMax = 255;
+    while (!base.isEmpty() && QFile::encodeName(base + suffix).size() > kNameMax)
+        base.chop(base.size() >= 2 && base.back().isLowSurrogate() ? 2 : 1);
+    return base + suffix;
+}
+
+} // namespace
+
 QString PdfPathFor(const QString& folder, const QString& listPath)
 {
     QString base = FileTitle(listPath);
@@ -41,9 +56,9 @@ QString PdfPathFor(const QString& folder, const QString& listPath)
     if (base.isEmpty())
         base = QStringLiteral("Vokabo");
     const QDir dir(folder);
-    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    QString path = dir.filePath(FittedName(base, QStringLiteral(".pdf")));
     for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir.filePath(base + QStringLiteral(" (%1).pdf").arg(n));
+        path = dir.filePath(FittedName(base, QStringLiteral(" (%1).pdf").arg(n)));
     return path;
 }
 

@@ -105,8 +105,9 @@ void FileCommands::OpenDropped(const QString& path)
     openFile(path);
 }
 
-bool FileCommands::openFile(const QString& path)
+bool FileCommands::openFile(const QString& given)
 {
+    const QString path = AbsolutePath(given);
     if (otherProgramsFile && otherProgramsFile(path))
         return false;
     // A file already among the recent ones is opened through its entry, which moves it up.
@@ -128,6 +129,8 @@ void FileCommands::finishOpen(int recentEntry)
     m_view.setTitle(fileTitle());
     if (recentEntry != 1)
         putRecentFirst(recentEntry == 0 ? RecentCount : recentEntry);
+    else
+        recentFiles[0] = m_list.filePath; // an entry stored relative by an older copy
     m_list.changed = 0;
 }
 
@@ -146,12 +149,25 @@ bool FileCommands::readAndReplace(const QString& path)
     }
     emptyAllSlots(m_list);
     ApplyWordListFile(content, m_list);
-    m_list.filePath = path;
-    dialogFileName = path;
+    m_list.filePath = AbsolutePath(path);
+    dialogFileName = m_list.filePath;
     m_list.pageStart = 0;
     m_view.showHeader();
     m_list.changed = 0;
     return true;
+}
+
+void FileCommands::Restore(const WordListFileContent& content, const QString& path)
+{
+    emptyAllSlots(m_list);
+    ApplyWordListFile(content, m_list);
+    m_list.filePath = AbsolutePath(path);
+    dialogFileName = path.isEmpty() ? QStringLiteral("*.vkf") : m_list.filePath;
+    m_list.pageStart = 0;
+    m_view.showHeader();
+    m_view.showEditorFromStart();
+    m_view.setTitle(path.isEmpty() ? untitledTitle() : fileTitle());
+    m_list.changed = 1;
 }
 
 void FileCommands::fileNotFound()
@@ -211,7 +227,7 @@ bool FileCommands::SaveAs()
     if (!chosen || chosen->isEmpty())
         return false;
     const QString previous = m_list.filePath;
-    m_list.filePath = *chosen;
+    m_list.filePath = AbsolutePath(*chosen);
     if (const WordListFileError error = WriteWordListFile(m_list); error.failed()) {
         m_list.filePath = previous;
         reportWriteError(*chosen, error);
@@ -258,6 +274,8 @@ QString FileCommands::reason(const WordListFileError& error) const
         return tr("Filen har en rad som är för lång för en ordlista.");
     case WordListFileError::TooLarge:
         return tr("Filen är för stor för en ordlista.");
+    case WordListFileError::WriteProtected:
+        return tr("Filen är skrivskyddad.");
     default:
         return error.systemError ? SystemError::text(error.systemError) : error.systemReason;
     }

@@ -62,6 +62,9 @@ public:
     bool OpenPath(const QString& path);
     // A file dropped on the window: the save question, then the file, as Open reads it.
     void OpenDropped(const QString& path);
+    // A recovered list replaces the list unasked, unsaved (changed 1), shown from its first page
+    // and titled with its file's name; path is its own file, empty for a list never saved.
+    void Restore(const WordListFileContent& content, const QString& path);
     // Puts filePath at the head of the recent files.
     void PushRecent();
 

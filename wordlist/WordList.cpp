@@ -4,27 +4,18 @@
 
 int WordList::Length() const
 {
-    int i = 0;
-    while (i < MaxWords) {
-        if (slots[size_t(i)].isEmpty() && slots[size_t(i) + 1].isEmpty())
-            return i;
-        ++i;
+    // Slot 100 is never part of the list, whatever it holds.
+    for (int i = MaxWords - 1; i >= 0; --i) {
+        if (!slots[size_t(i)].isEmpty())
+            return i + 1;
     }
-    return MaxWords;
-}
-
-int WordList::clearLimit() const
-{
-    // The same scan as Length: the empty slot that ends the list is included, so a list that
-    // ends in one empty slot is cleared through that slot.
-    return Length();
+    return 0;
 }
 
 void WordList::Clear()
 {
-    const int last = clearLimit();
-    for (int i = 0; i <= last && i < SlotCount; ++i) {
-        WordSlot& slot = slots[size_t(i)];
+    // Every slot, not only the list's: a list is replaced whole, quiz copies included.
+    for (WordSlot& slot : slots) {
         slot.learned.clear();
         slot.known.clear();
         slot.quizLearned.clear();
@@ -34,9 +25,8 @@ void WordList::Clear()
 
 void WordList::ClearAnswers()
 {
-    const int last = clearLimit();
-    for (int i = 0; i <= last && i < SlotCount; ++i)
-        slots[size_t(i)].answer.clear();
+    for (WordSlot& slot : slots)
+        slot.answer.clear();
 }
 
 void WordList::CopyToQuiz()
@@ -64,6 +54,11 @@ QString FileTitle(const QString& path)
             return path.mid(i + 1);
     }
     return path;
+}
+
+QString AbsolutePath(const QString& path)
+{
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
 bool FileExists(const QString& path)

@@ -17,9 +17,9 @@ struct WordSlot
     bool isEmpty() const { return learned.isEmpty() && known.isEmpty(); }
 };
 
-// The one word list of the run: a fixed table of slots, not a growing list. The list ends at the
-// first empty slot that is followed by another empty slot, so a single empty slot between filled
-// ones stays in the list as a blank pair.
+// The one word list of the run: a fixed table of slots, not a growing list. The list runs to its
+// last filled slot, so empty slots between filled ones stay in it as blank pairs and a word typed
+// after two empty rows is never dropped.
 class WordList
 {
 public:
@@ -37,18 +37,14 @@ public:
     WordSlot& operator[](int i) { return slots[size_t(i)]; }
     const WordSlot& operator[](int i) const { return slots[size_t(i)]; }
 
-    // Number of slots that form the list, 0 to 100.
+    // Number of slots that form the list, 0 to 100: one past its last filled slot below 100.
     int Length() const;
-    // Empties the words and quiz copies of the slots up to the end of the list.
+    // Empties the words and quiz copies of every slot.
     void Clear();
-    // Empties the answers of the slots up to the end of the list.
+    // Empties the answers of every slot.
     void ClearAnswers();
     // Copies the words of slots 0 to Length() inclusive into the quiz copy.
     void CopyToQuiz();
-
-private:
-    // The slot where Clear and ClearAnswers stop: past the first pair of empty slots.
-    int clearLimit() const;
 };
 
 // Lowers a scroll bar value to the first slot of its page of ten: 25 -> 20, 99 -> 90, 5 -> 0.
@@ -56,5 +52,8 @@ int SnapToPage(int v);
 
 // The file name of a path, with its extension and without its folder.
 QString FileTitle(const QString& path);
+// The path made absolute against the current folder, so it names the same file from any folder
+// the program is started in later; an empty path stays empty.
+QString AbsolutePath(const QString& path);
 // True when the path names an existing file; any error counts as no.
 bool FileExists(const QString& path);

@@ -190,8 +190,11 @@ WordListFileError WriteWordListFile(WordList& list)
     if (info.exists() && !info.isFile())
         return error(WordListFileError::NotAFile);
     AtomicFile file(list.filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (file.writeProtected())
+            return error(WordListFileError::WriteProtected);
         return systemError(WordListFileError::CannotWrite, file.systemError());
+    }
     if (const WordListFileError e = WriteWordListFile(std::as_const(list), file)) {
         file.cancel();
         return file.systemError() ? systemError(e.kind, file.systemError()) : e;

@@ -35,7 +35,8 @@ struct [[nodiscard]] WordListFileError
         NotText,
         LineTooLong,
         CannotWrite,
-        TooLarge // larger than any word list the boxes could hold
+        TooLarge,      // larger than any word list the boxes could hold
+        WriteProtected // the file exists and the user may not write it
     };
     Kind kind = None;
     QString systemReason; // the platform's own description, when it gave one

@@ -125,6 +125,10 @@
         <translation>The file is too large for a wordlist.</translation>
     </message>
     <message>
+        <source>Filen är skrivskyddad.</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>The wordlist %1 could not be opened.</translation>
     </message>
@@ -792,6 +796,17 @@
     <message>
         <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd"/>för att komma till denna programs hemsida.</source>
         <translation>Vokabo can not find your web-browser, please start it and go to: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionGuard</name>
+    <message>
+        <source>Vokabo avslutades utan att en ny ordlista sparades. Vill du återställa den?</source>
+        <translation>Vokabo ended without saving a new wordlist. Do you want to restore it?</translation>
+    </message>
+    <message>
+        <source>Vokabo avslutades utan att ändringarna i ordlistan %1 sparades. Vill du återställa dem?</source>
+        <translation>Vokabo ended without saving the changes to the wordlist %1. Do you want to restore them?</translation>
     </message>
 </context>
 </TS>

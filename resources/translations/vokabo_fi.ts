@@ -125,6 +125,10 @@
         <translation>Tiedosto on liian suuri sanalistaksi.</translation>
     </message>
     <message>
+        <source>Filen är skrivskyddad.</source>
+        <translation>Tiedosto on kirjoitussuojattu.</translation>
+    </message>
+    <message>
         <source>Ordlistan %1 kunde inte öppnas.</source>
         <translation>Sanalistaa %1 ei voitu avata.</translation>
     </message>
@@ -792,6 +796,17 @@
     <message>
         <source>Vokabo hittar inte din www-bläddrare, starta den på vanligt sätt och gå till: %1<byte value="xd"/>för att komma till denna programs hemsida.</source>
         <translation>Vokabo ei löydä sinun www-selailu ohjelmaa, käynnistä se ja mene osoitteesen: %1<byte value="xd"/>niin pääset Vokabo kotisivulle.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionGuard</name>
+    <message>
+        <source>Vokabo avslutades utan att en ny ordlista sparades. Vill du återställa den?</source>
+        <translation>Vokabo sulkeutui tallentamatta uutta sanalistaa. Haluatko palauttaa sen?</translation>
+    </message>
+    <message>
+        <source>Vokabo avslutades utan att ändringarna i ordlistan %1 sparades. Vill du återställa dem?</source>
+        <translation>Vokabo sulkeutui tallentamatta sanalistan %1 muutoksia. Haluatko palauttaa ne?</translation>
     </message>
 </context>
 </TS>

@@ -259,7 +259,7 @@ private Q_SLOTS:
         TestSettings settings("sv_SE.UTF-8");
         Started s;
         s.window->EnterEditor();
-        s.window->wordList()[2].learned = QStringLiteral("late"); // slots 0 and 1 empty
+        s.window->wordList()[2].answer = QStringLiteral("late"); // an answer is no word
         s.child<QToolButton>("cmdTranaOrd")->click();
         QVERIFY(!s.window->editorShowing());
         QVERIFY(!s.window->quizShowing());

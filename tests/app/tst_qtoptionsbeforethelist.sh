@@ -20,5 +20,7 @@ fail() {
 main=$(find_window '^Vokabo - djur.vkf$') || true
 [ -n "$main" ] || fail "no main window showing djur.vkf"
 xdotool search --onlyvisible --name '^Open file$' >/dev/null 2>&1 && fail "a message box is open"
+# SIGTERM ends it with its exit settings written; the folder goes only after that.
 kill "$pid"
+wait "$pid" 2>/dev/null || true
 echo "PASS: Qt's options were left to Qt and the word list was opened"

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void valuesReadAsWindowsReadsThem_data();
     void valuesReadAsWindowsReadsThem();
     void quotedAndNulValuesComeBackAsWritten();
+    void blanksAtTheEndsComeBackInsideQuotes_data();
+    void blanksAtTheEndsComeBackInsideQuotes();
     void utf16FileIsWrittenBackInUtf16_data();
     void utf16FileIsWrittenBackInUtf16();
 
@@ -83,9 +85,10 @@ void TestIniFile::writeReplacesOnlyTheValue()
     QVERIFY(IniFile::write(path(), u"Files"_qs, u"1"_qs, u"b"_qs));
     QVERIFY(IniFile::write(path(), u"Språk1"_qs, u"1"_qs, u"Franska"_qs));
     QCOMPARE(m_settings->iniText(),
-             u"; hand note\r\n[Språk1]\r\nAntal=6\r\n0=Tyska\r\n1=Franska\r\n"
+             u"; hand note\r\n[Språk1]\r\nAntal=6\r\n0=\" Tyska \"\r\n1=Franska\r\n"
              u"[Files]\r\n1=b\r\n"_qs);
-    QCOMPARE(IniFile::read(path(), u"Språk1"_qs, u"0"_qs, {}), u"Tyska"_qs);
+    // Blanks at the ends of a value are kept inside quotes, which the read removes.
+    QCOMPARE(IniFile::read(path(), u"Språk1"_qs, u"0"_qs, {}), u" Tyska "_qs);
 }
 
 void TestIniFile::emptyValueIsNotTheDefault()
@@ -231,6 +234,27 @@ void TestIniFile::quotedAndNulValuesComeBackAsWritten()
     QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"0"_qs, QString()), u"\"Klingon\""_qs);
     QCOMPARE(IniFile::read(path(), u"Language1"_qs, u"1"_qs, QString()), u"a b"_qs);
     QCOMPARE(m_settings->iniBytes(), QByteArray("[Language1]\r\n0=\"\"Klingon\"\"\r\n1=a b\r\n"));
+}
+
+void TestIniFile::blanksAtTheEndsComeBackInsideQuotes_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("path ending in a blank")
+        << u"/home/ola/ord/tyska.vkf "_qs << QByteArray("1=\"/home/ola/ord/tyska.vkf \"");
+    QTest::newRow("leading blank") << u" tyska.vkf"_qs << QByteArray("1=\" tyska.vkf\"");
+    QTest::newRow("tab at the end") << u"a\t"_qs << QByteArray("1=\"a\t\"");
+    QTest::newRow("blanks only") << u"   "_qs << QByteArray("1=\"   \"");
+    QTest::newRow("blank inside only") << u"a b"_qs << QByteArray("1=a b");
+}
+
+void TestIniFile::blanksAtTheEndsComeBackInsideQuotes()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    QVERIFY(IniFile::write(path(), u"Files"_qs, u"1"_qs, value));
+    QCOMPARE(m_settings->iniBytes(), "[Files]\r\n" + line + "\r\n");
+    QCOMPARE(IniFile::read(path(), u"Files"_qs, u"1"_qs, QString()), value);
 }
 
 void TestIniFile::utf16FileIsWrittenBackInUtf16_data()

@@ -557,13 +557,13 @@ void TestQuizPage::restartEmptiesAnswers()
 
 void TestQuizPage::quizCopyEndsWithTheList()
 {
-    // A quiz on 30 pairs, then the learner empties slots 3 and 4: the list now ends at 3.
+    // A quiz on 30 pairs, then the learner empties slots 3 to 29: the list now ends at 3.
     Quiz quiz(30);
     quiz.program.showRw = -1;
     QVERIFY(quiz.start());
     quiz.page->leave();
-    quiz.list[3] = WordSlot();
-    quiz.list[4] = WordSlot();
+    for (int i = 3; i < 30; ++i)
+        quiz.list[i] = WordSlot();
     quiz.page->enter();
 
     QCOMPARE(quiz.scroll()->maximum(), 0);
@@ -594,8 +594,9 @@ void TestQuizPage::emptyListRefused()
     QFETCH(QString, language);
     QFETCH(QString, text);
     Quiz quiz(0);
-    quiz.list[2].learned = QStringLiteral("ord2"); // after two empty slots: not in the list
-    quiz.list[2].known = QStringLiteral("word2");
+    // An answer or a quiz copy alone does not make a slot part of the list.
+    quiz.list[2].answer = QStringLiteral("ord2");
+    quiz.list[3].quizKnown = QStringLiteral("word3");
     quiz.program.uiLanguage = language;
     InstallInterfaceTranslator(language);
 

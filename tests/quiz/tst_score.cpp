@@ -27,6 +27,7 @@ private Q_SLOTS:
     void scan_data();
     void scan();
     void staleQuizCopyBeyondListIsScanned();
+    void blankPairsInsideAreCounted();
     void messageText_data();
     void messageText();
     void countCorrectShowsInformationAndChangesNothing();
@@ -87,6 +88,21 @@ void TestScore::staleQuizCopyBeyondListIsScanned()
     const Score score = CountCorrectScan(list);
     QCOMPARE(score.total, 5);
     QCOMPARE(score.right, 1); // the blank slot 3 with its empty answer
+}
+
+void TestScore::blankPairsInsideAreCounted()
+{
+    // dog/hund, two blank pairs, cat/katt: the quiz asks four, and the blank ones are right.
+    TestSettings settings;
+    WordList list;
+    list[0] = {QStringLiteral("dog"), QStringLiteral("hund"), {}, {}, {}};
+    list[3] = {QStringLiteral("cat"), QStringLiteral("katt"), {}, {}, {}};
+    list.CopyToQuiz();
+    list[0].answer = QStringLiteral("dog");
+    const Score score = CountCorrectScan(list);
+    QCOMPARE(score.total, 4);
+    QCOMPARE(score.right, 3);
+    QCOMPARE(ScoreMessageText(score), QStringLiteral(" 3 rätt av  4"));
 }
 
 void TestScore::messageText_data()

@@ -189,6 +189,12 @@ void PrintTest::pdfPath_data()
         << "/a/tyska.vkf" << QStringList{"tyska.pdf", "tyska (2).pdf"} << "tyska (3).pdf";
     QTest::newRow("existing unsaved printout is kept")
         << QString() << QStringList{"Vokabo.pdf"} << "Vokabo (2).pdf";
+    // The longest names a file system takes: a number added shortens the name to fit.
+    const QString longest = QString(119, u'o') + QString(66, QChar(0x00e5));
+    QTest::newRow("longest name") << "/a/" + longest + ".vkf" << QStringList() << longest + ".pdf";
+    QTest::newRow("longest name, numbered")
+        << "/a/" + longest + ".vkf" << QStringList{longest + ".pdf"}
+        << QString(119, u'o') + QString(64, QChar(0x00e5)) + " (2).pdf";
 }
 
 void PrintTest::pdfPath()

@@ -71,9 +71,10 @@ void PrintLayoutTest::lines_data()
         << "" << QStringList{"hund", "dog", "", "", "katt", "cat"}
         << QStringList{Blanks(40), " ", Blanks(8) + "hund" + Blanks(36) + "dog", QString(),
                        Blanks(8) + "katt" + Blanks(36) + "cat"};
-    QTest::newRow("two blank pairs end the list")
+    QTest::newRow("two blank pairs stay in the list")
         << "" << QStringList{"hund", "dog", "", "", "", "", "katt", "cat"}
-        << QStringList{Blanks(40), " ", Blanks(8) + "hund" + Blanks(36) + "dog"};
+        << QStringList{Blanks(40), " ", Blanks(8) + "hund" + Blanks(36) + "dog",
+                       "",         "",  Blanks(8) + "katt" + Blanks(36) + "cat"};
     QTest::newRow("a long known word is not cut")
         << "" << QStringList{"a", QString(50, u'k')}
         << QStringList{Blanks(40), " ", Blanks(8) + "a" + Blanks(39) + QString(50, u'k')};

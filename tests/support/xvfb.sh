@@ -19,7 +19,8 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xpid=$!
     exec 3>&-
-    for _ in $(seq 1 50); do
+    # A busy machine may take more than a few seconds to start the server.
+    for _ in $(seq 1 200); do
         [ -s "$work/display" ] && break
         sleep 0.1
     done

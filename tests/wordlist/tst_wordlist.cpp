@@ -31,33 +31,34 @@ class TestWordList : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void lengthEndsAtTwoEmptySlots_data();
-    void lengthEndsAtTwoEmptySlots();
+    void lengthRunsToTheLastFilledSlot_data();
+    void lengthRunsToTheLastFilledSlot();
     void oneWordMakesASlotNonEmpty();
-    void clearStopsAtTheEndOfTheList();
+    void clearEmptiesEverySlot();
     void copyToQuizTakesTheEndingSlotToo();
     void fileTitleAndExistence();
     void snapToPage_data();
     void snapToPage();
 };
 
-void TestWordList::lengthEndsAtTwoEmptySlots_data()
+void TestWordList::lengthRunsToTheLastFilledSlot_data()
 {
     QTest::addColumn<QList<int>>("filled");
     QTest::addColumn<int>("length");
 
     QTest::newRow("empty") << QList<int>{} << 0;
-    QTest::newRow("words only after two empty slots") << QList<int>{2, 3, 50} << 0;
+    QTest::newRow("words after two empty slots") << QList<int>{2, 3, 50} << 51;
+    QTest::newRow("dog, blank, blank, cat") << QList<int>{0, 3} << 4;
     QTest::newRow("one gap stays a blank pair") << QList<int>{0, 1, 2, 3, 4, 6} << 7;
     QTest::newRow("gap at the start") << QList<int>{1, 2} << 3;
-    QTest::newRow("two gaps end it") << QList<int>{0, 1, 4, 5} << 2;
+    QTest::newRow("two empty slots stay blank pairs") << QList<int>{0, 1, 4, 5} << 6;
     QTest::newRow("full") << range(0, 99) << 100;
     QTest::newRow("gap before the last slot") << (range(0, 97) << 99) << 100;
     // Slot 100 is never reached by the editor; the scan stops before it whatever it holds.
     QTest::newRow("slot 100 filled by mistake") << range(0, 100) << 100;
 }
 
-void TestWordList::lengthEndsAtTwoEmptySlots()
+void TestWordList::lengthRunsToTheLastFilledSlot()
 {
     QFETCH(QList<int>, filled);
     QFETCH(int, length);
@@ -72,9 +73,11 @@ void TestWordList::oneWordMakesASlotNonEmpty()
     list[2].answer = u"x"_qs;
     list[3].quizLearned = u"y"_qs;
     QCOMPARE(list.Length(), 2);
+    list[1].learned.clear();
+    QCOMPARE(list.Length(), 1);
 }
 
-void TestWordList::clearStopsAtTheEndOfTheList()
+void TestWordList::clearEmptiesEverySlot()
 {
     WordList list = listWith({0, 1, 3, 7});
     list.heading = u"Kapitel 3"_qs;
@@ -83,17 +86,19 @@ void TestWordList::clearStopsAtTheEndOfTheList()
     for (int i : {0, 3, 4, 7})
         list[i].answer = u"a"_qs + QString::number(i);
     list.CopyToQuiz();
-    QCOMPARE(list.Length(), 4);
+    list[100].quizKnown = u"stale"_qs;
+    list[60].answer = u"typed past the end"_qs;
+    QCOMPARE(list.Length(), 8);
 
     list.ClearAnswers();
     list.Clear();
-    for (int i = 0; i <= 4; ++i) {
+    for (int i = 0; i < WordList::SlotCount; ++i) {
         QVERIFY(list[i].isEmpty());
         QVERIFY(list[i].answer.isEmpty());
         QVERIFY(list[i].quizLearned.isEmpty());
+        QVERIFY(list[i].quizKnown.isEmpty());
     }
-    // What lies past the end of the list is not part of it and is left alone.
-    QCOMPARE(list[7].learned, u"l7"_qs);
+    QCOMPARE(list.Length(), 0);
     QCOMPARE(list.heading, u"Kapitel 3"_qs);
     QCOMPARE(list.language1, u"Engelska"_qs);
     QCOMPARE(list.filePath, u"/tmp/a.vkf"_qs);
@@ -102,15 +107,17 @@ void TestWordList::clearStopsAtTheEndOfTheList()
 void TestWordList::copyToQuizTakesTheEndingSlotToo()
 {
     WordList list = listWith({0, 1, 5});
-    list[2].known = u"only known"_qs; // slot 2 belongs to the list
-    list[3].quizKnown = u"old"_qs;
-    list[4].quizKnown = u"older"_qs;
+    list[2].known = u"only known"_qs;
+    list[3].quizKnown = u"old"_qs; // a blank pair inside the list
+    list[6].quizKnown = u"old"_qs; // slot n, the empty one after the list
+    list[7].quizKnown = u"older"_qs;
     list.CopyToQuiz();
     QCOMPARE(list[0].quizLearned, u"l0"_qs);
     QCOMPARE(list[2].quizKnown, u"only known"_qs);
-    QCOMPARE(list[3].quizKnown, QString()); // slot n is the empty one ending the list
-    QCOMPARE(list[4].quizKnown, u"older"_qs);
-    QVERIFY(list[5].quizLearned.isEmpty());
+    QCOMPARE(list[3].quizKnown, QString());
+    QCOMPARE(list[5].quizLearned, u"l5"_qs); // after two empty slots, still in the list
+    QCOMPARE(list[6].quizKnown, QString());
+    QCOMPARE(list[7].quizKnown, u"older"_qs);
 
     WordList full = listWith(range(0, 99));
     full.CopyToQuiz();

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void shortHeaderKeepsOldValues();
     void applyReplacesEveryWord();
     void theLargestTypedListOpens();
+    void blankPairsInsideSurviveAndTrailingOnesGo();
     void badContentIsReported_data();
     void badContentIsReported();
     void hugeFileIsReadOnlyAsFarAsNeeded_data();
@@ -114,7 +115,8 @@ void TestWordListFile::writesOnlyTheSlotsOfTheList_data()
     QTest::addColumn<QByteArray>("body"); // what follows the three header lines
 
     QTest::newRow("empty list") << QList<int>{} << QByteArray();
-    QTest::newRow("words after two empty slots") << QList<int>{2, 3} << QByteArray();
+    QTest::newRow("words after two empty slots")
+        << QList<int>{2, 3} << QByteArray("\r\n\r\n\r\n\r\na2\r\nb2\r\na3\r\nb3\r\n");
     QTest::newRow("blank pair") << QList<int>{0, 2}
                                 << QByteArray("a0\r\nb0\r\n\r\n\r\na2\r\nb2\r\n");
     QList<int> all;
@@ -325,7 +327,7 @@ void TestWordListFile::shortHeaderKeepsOldValues()
 
 void TestWordListFile::applyReplacesEveryWord()
 {
-    // The old list has a word behind a gap, which Clear does not reach.
+    // The old list has a word far behind its others; nothing of it may stay.
     WordList list = sampleList();
     list[50] = {u"stale"_qs, u"gammal"_qs, {}, {}, {}};
     list.ClearAnswers();
@@ -354,6 +356,30 @@ void TestWordListFile::theLargestTypedListOpens()
     QCOMPARE(int(content.pairs.size()), WordList::MaxWords);
     QCOMPARE(content.pairs.back().second, longest);
     QCOMPARE(*content.heading, longest);
+}
+
+void TestWordListFile::blankPairsInsideSurviveAndTrailingOnesGo()
+{
+    // dog/hund, two blank pairs, cat/katt: four pairs, written and read back whole.
+    WordList list;
+    list[0] = {u"dog"_qs, u"hund"_qs, {}, {}, {}};
+    list[3] = {u"cat"_qs, u"katt"_qs, {}, {}, {}};
+    const QByteArray bytes = WordListFileBytes(list);
+    QCOMPARE(bytes, QByteArray("\r\n\r\n\r\ndog\r\nhund\r\n\r\n\r\n\r\n\r\ncat\r\nkatt\r\n"));
+    WordListFileContent content;
+    QVERIFY(!readBytes(bytes, content));
+    WordList back;
+    ApplyWordListFile(content, back);
+    QCOMPARE(back.Length(), 4);
+    QCOMPARE(back[3].known, u"katt"_qs);
+
+    // A file whose last pairs are blank ends at its last word, as it always did.
+    WordListFileContent trailing;
+    QVERIFY(!readBytes("H\r\nA\r\nB\r\ndog\r\nhund\r\n\r\n\r\n\r\n\r\n", trailing));
+    WordList read;
+    ApplyWordListFile(trailing, read);
+    QCOMPARE(read.Length(), 1);
+    QCOMPARE(WordListFileBytes(read), QByteArray("H\r\nA\r\nB\r\ndog\r\nhund\r\n"));
 }
 
 void TestWordListFile::badContentIsReported_data()
