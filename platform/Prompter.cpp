@@ -1,6 +1,7 @@
 #include "Prompter.h"
 
 #include "MemoryTrim.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -8,20 +9,61 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QIntValidator>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringListModel>
 
+#include <algorithm>
+
 DialogPrompter::DialogPrompter(QWidget* parent) : m_parent(parent) {}
+
+int DialogPrompter::titleBarWidth(const QString& title)
+{
+    // Window managers draw titles in bold, beside an icon and up to three buttons.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 6 * metrics.height();
+}
+
+namespace {
+
+// A message box wide enough for its whole title, centred over the main window's frame.
+class MessageBox : public QMessageBox
+{
+public:
+    explicit MessageBox(QWidget* parent) : QMessageBox(parent) {}
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event); // sizes the box to its text and buttons
+        int width = DialogPrompter::titleBarWidth(windowTitle());
+        if (const QScreen* shown = screen())
+            width = std::min(width, shown->availableGeometry().width());
+        if (width > this->width()) {
+            const int height = layout() && layout()->hasHeightForWidth()
+                                   ? layout()->totalHeightForWidth(width)
+                                   : this->height();
+            setFixedSize(width, height);
+        }
+        CentreOver(parentWidget() ? parentWidget()->window() : nullptr, this);
+    }
+};
+
+} // namespace
 
 int DialogPrompter::message(const QString& text, const QString& title, int flags)
 {
-    QMessageBox box(m_parent);
+    MessageBox box(m_parent);
     box.setObjectName(QStringLiteral("vokaboMessage"));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Vokabo") : title);
     QString shown = text;
