@@ -105,6 +105,7 @@ private Q_SLOTS:
         QRect frame;
         QString text;
         whenShown<QMessageBox>([&](QMessageBox* box) {
+            QTest::qWait(100); // past the layout requests that follow the show
             frame = box->frameGeometry();
             text = box->text();
             box->buttons().first()->click();
