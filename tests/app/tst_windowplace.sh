@@ -45,6 +45,16 @@ frame_of() {
     echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b)) $t"
 }
 
+# Like find_window, but asks again after an X error: a search may meet a window (the splash, a
+# frame) that is destroyed while it looks.
+wait_window() {
+    for _ in $(seq 1 100); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+}
+
 near() { [ "$(( $1 - $2 ))" -le "$3" ] && [ "$(( $2 - $1 ))" -le "$3" ]; }
 
 setting() { tr -d '\r' <"$ini" | sed -n "/^\[Position\]/,/^\[/s/^$1=//p"; }
@@ -57,7 +67,7 @@ focus() {
 start_once() {
     "$exe" >"$work/out.log" 2>&1 &
     pid=$!
-    main=$(find_window '^Vokabo - ')
+    main=$(wait_window '^Vokabo - ')
     [ -n "$main" ] || fail "no main window"
     sleep 1
     frame=$(frame_of "$main")
@@ -123,9 +133,9 @@ echo "off screen: back to $1,$2"
 printf '[Position]\r\nX=1500\r\nY=3000\r\n' >"$ini"
 "$exe" >"$work/out.log" 2>&1 &
 pid=$!
-about=$(find_window '^Om Vokabo$')
+about=$(wait_window '^Om Vokabo$')
 [ -n "$about" ] || fail "the about box did not greet"
-main=$(find_window '^Vokabo - ')
+main=$(wait_window '^Vokabo - ')
 sleep 1
 set -- $(frame_of "$main")
 mcx=$(($1 * 2 + $3)) mcy=$(($2 * 2 + $4)) # twice the centre, to stay in whole pixels
