@@ -1,27 +1,87 @@
 #include "Prompter.h"
 
 #include "MemoryTrim.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QIntValidator>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QStringListModel>
 
+#include <algorithm>
+
 DialogPrompter::DialogPrompter(QWidget* parent) : m_parent(parent) {}
+
+int DialogPrompter::titleBarWidth(const QString& title)
+{
+    // Window managers draw titles in bold, often in a larger type than the program's, beside an
+    // icon and up to three buttons, with gaps between them.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) * 115 / 100 + 7 * metrics.height();
+}
+
+namespace {
+
+// A message box wide enough for its whole title, centred over the main window's frame.
+class MessageBox : public QMessageBox
+{
+public:
+    explicit MessageBox(QWidget* parent) : QMessageBox(parent) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        const bool done = QMessageBox::event(event);
+        // QMessageBox sizes itself again at every layout request, to its text and buttons only.
+        if (event->type() == QEvent::LayoutRequest && isVisible())
+            widenForTitle();
+        return done;
+    }
+
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event); // sizes the box to its text and buttons
+        widenForTitle();
+        CentreOver(parentWidget() ? parentWidget()->window() : nullptr, this);
+    }
+
+private:
+    void widenForTitle()
+    {
+        int width = DialogPrompter::titleBarWidth(windowTitle());
+        if (const QScreen* shown = screen())
+            width = std::min(width, shown->availableGeometry().width());
+        if (width <= this->width())
+            return;
+        const int height = layout() && layout()->hasHeightForWidth()
+                               ? layout()->totalHeightForWidth(width)
+                               : this->height();
+        setFixedSize(width, height);
+        QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+    }
+};
+
+} // namespace
 
 int DialogPrompter::message(const QString& text, const QString& title, int flags)
 {
-    QMessageBox box(m_parent);
+    MessageBox box(m_parent);
     box.setObjectName(QStringLiteral("vokaboMessage"));
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Vokabo") : title);
     QString shown = text;

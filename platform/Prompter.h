@@ -69,6 +69,8 @@ public:
     static QStringList nameFilters(const QString& filter);
     // Adds ".ext" to a chosen path whose file name has no extension.
     static QString withDefaultExtension(const QString& path, const QString& extension);
+    // The width a window needs for its whole title in a window manager's title bar.
+    static int titleBarWidth(const QString& title);
 
 private:
     QWidget* m_parent;

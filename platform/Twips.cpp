@@ -1,5 +1,7 @@
 #include "Twips.h"
 
+#include "FramePlacement.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -70,21 +72,28 @@ void CentreOver(const QWidget* parent, QWidget* child)
 {
     if (!child)
         return;
-    const QRect screen = screenOf(parent ? parent : child);
-    const QSize size = child->frameGeometry().size();
-    const QRect outer = parent ? parent->frameGeometry() : screen;
-    const int left = outer.left() + (outer.width() - size.width()) / 2;
-    const int top = outer.top() + (outer.height() - size.height()) / 2;
-    child->move(screen.left() + clampEdge(left - screen.left(), screen.width(), size.width()),
-                screen.top() + clampEdge(top - screen.top(), screen.height(), size.height()));
+    const QPointer<const QWidget> over(parent);
+    PlaceFrame(
+        child,
+        [over, child](const FrameShape& frame) {
+            const QRect screen = screenOf(over ? over.data() : child);
+            const QRect outer = over ? over->frameGeometry() : screen;
+            const int left = outer.left() + (outer.width() - frame.size.width()) / 2;
+            const int top = outer.top() + (outer.height() - frame.size.height()) / 2;
+            return QPoint(
+                screen.left() + clampEdge(left - screen.left(), screen.width(), frame.size.width()),
+                screen.top() + clampEdge(top - screen.top(), screen.height(), frame.size.height()));
+        },
+        parent);
 }
 
 void CentreOnScreen(QWidget* window)
 {
     if (!window || (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         return;
-    const QRect screen = screenOf(window);
-    const QSize size = window->frameGeometry().size();
-    window->move(screen.left() + (screen.width() - size.width()) / 2,
-                 screen.top() + (screen.height() - size.height()) / 2);
+    PlaceFrame(window, [window](const FrameShape& frame) {
+        const QRect screen = screenOf(window);
+        return QPoint(screen.left() + (screen.width() - frame.size.width()) / 2,
+                      screen.top() + (screen.height() - frame.size.height()) / 2);
+    });
 }

@@ -91,6 +91,8 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
     m_tmrStart = new QTimer(this);
     m_tmrStart->setObjectName(QStringLiteral("tmrStart"));
     m_tmrStart->setSingleShot(true);
+    // A coarse timer may tick 5% late: 150 ms more of the splash at every start.
+    m_tmrStart->setTimerType(Qt::PreciseTimer);
     m_tmrStart->setInterval(intervalMs);
     connect(m_tmrStart, &QTimer::timeout, this, &SplashWindow::tmrStartTimer);
     m_tmrStart->start();

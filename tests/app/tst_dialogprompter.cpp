@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -89,6 +90,36 @@ private Q_SLOTS:
         });
         prompter.message(QStringLiteral("x"), QStringLiteral("Öppna fil"), Prompter::ExclamationOk);
         QCOMPARE(title, QStringLiteral("Öppna fil"));
+    }
+
+    // The count's box: a short text under a long title. The whole title shows, in a window
+    // manager's bold type beside its buttons, and the box is centred over the main window.
+    void wideTitleFitsAndTheBoxIsCentred()
+    {
+        QWidget main;
+        main.setGeometry(150, 120, 600, 400);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        DialogPrompter prompter(&main);
+        const QString title = QStringLiteral("Number of correct written words");
+        QRect frame;
+        QString text;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            QTest::qWait(100); // past the layout requests that follow the show
+            frame = box->frameGeometry();
+            text = box->text();
+            box->buttons().first()->click();
+        });
+        prompter.message(QStringLiteral(" 3 correct of  20"), title, Prompter::InformationOk);
+        QCOMPARE(text, QStringLiteral(" 3 correct of  20"));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        QVERIFY2(frame.width() >= metrics.horizontalAdvance(title) + 3 * metrics.height(),
+                 qPrintable(QString::number(frame.width())));
+        const QPoint offset = frame.center() - main.frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void saveChooserAddsTheExtensionAndOffersTheFilters()

@@ -139,7 +139,7 @@ void WordSafetyTest::saveWritesThroughASymbolicLink()
     const QDir dir(settings.folder());
     QVERIFY(dir.mkdir(QStringLiteral("synced")));
     const QString target = dir.filePath(QStringLiteral("synced/words.vkf"));
-    WriteBytes(target, WordListFileBytes(FaultList('A')));
+    QVERIFY(WriteBytes(target, WordListFileBytes(FaultList('A'))));
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     // A link to a link, the second one relative.
     const QString middle = dir.filePath(QStringLiteral("middle.vkf"));
@@ -182,7 +182,7 @@ void WordSafetyTest::saveKeepsHardLinksAndPermissions()
     const QDir dir(settings.folder());
     const QString first = dir.filePath(QStringLiteral("first.vkf"));
     const QString second = dir.filePath(QStringLiteral("second.vkf"));
-    WriteBytes(first, WordListFileBytes(FaultList('A')));
+    QVERIFY(WriteBytes(first, WordListFileBytes(FaultList('A'))));
     QVERIFY(::chmod(QFile::encodeName(first).constData(), 0604) == 0);
     QVERIFY(::link(QFile::encodeName(first).constData(), QFile::encodeName(second).constData()) ==
             0);
@@ -206,7 +206,7 @@ void WordSafetyTest::saveKeepsHardLinksAndPermissions()
 
     // A plain file keeps its permissions too, though it is replaced.
     const QString plain = dir.filePath(QStringLiteral("plain.vkf"));
-    WriteBytes(plain, "x");
+    QVERIFY(WriteBytes(plain, "x"));
     QVERIFY(::chmod(QFile::encodeName(plain).constData(), 0750) == 0);
     list.filePath = plain;
     QVERIFY(!WriteWordListFile(list));
@@ -221,7 +221,7 @@ void WordSafetyTest::killedWhileSavingAHardLinkedListLeavesAWholeFile()
     const QString other = dir.filePath(QStringLiteral("other.vkf"));
     const QByteArray a = WordListFileBytes(FaultList('A'));
     const QByteArray b = WordListFileBytes(FaultList('B'));
-    WriteBytes(path, a);
+    QVERIFY(WriteBytes(path, a));
     QVERIFY(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()) == 0);
     const QString helper = QCoreApplication::applicationDirPath() + QStringLiteral("/fault_helper");
 
@@ -304,7 +304,7 @@ void WordSafetyTest::anotherUsersFileKeepsItsOwner()
     QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
     for (const QString& name : {QStringLiteral("root.vkf"), QStringLiteral("user.vkf")}) {
         const QString path = dir.filePath(name);
-        WriteBytes(path, WordListFileBytes(FaultList('A')));
+        QVERIFY(WriteBytes(path, WordListFileBytes(FaultList('A'))));
         QCOMPARE(::chown(QFile::encodeName(path).constData(), 4321, 4321), 0);
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0666), 0);
     }
@@ -336,7 +336,7 @@ void WordSafetyTest::readOnlyListIsNotReplaced()
     const QDir dir(settings.folder());
     const QString path = dir.filePath(QStringLiteral("locked.vkf"));
     const QByteArray old = WordListFileBytes(FaultList('A'));
-    WriteBytes(path, old);
+    QVERIFY(WriteBytes(path, old));
     Window w(path);
     QVERIFY(InstallInterfaceTranslator(language));
     QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
@@ -373,8 +373,9 @@ void WordSafetyTest::relativePathsBecomeAbsolute()
     QVERIFY(dir.mkdir(QStringLiteral("A")));
     QVERIFY(dir.mkdir(QStringLiteral("B")));
     const QString inA = dir.filePath(QStringLiteral("A/words.vkf"));
-    WriteBytes(inA, WordListFileBytes(FaultList('A')));
-    WriteBytes(dir.filePath(QStringLiteral("B/words.vkf")), WordListFileBytes(FaultList('B')));
+    QVERIFY(WriteBytes(inA, WordListFileBytes(FaultList('A'))));
+    QVERIFY(
+        WriteBytes(dir.filePath(QStringLiteral("B/words.vkf")), WordListFileBytes(FaultList('B'))));
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.filePath(QStringLiteral("A"))));
     {
@@ -413,10 +414,10 @@ void WordSafetyTest::longNamesCanBeSaved()
     name = QString(bytes - int(QFile::encodeName(name).size()), u'o') + name;
     QCOMPARE(QFile::encodeName(name).size(), qsizetype(bytes));
     const QString path = dir.filePath(name);
-    WriteBytes(path, WordListFileBytes(FaultList('A')));
+    QVERIFY(WriteBytes(path, WordListFileBytes(FaultList('A'))));
     // A dead copy's leftover under the short name goes at the next save.
     const QString leftover = dir.filePath(QStringLiteral(".vokabo-save-999999999-abcdefg"));
-    WriteBytes(leftover, "half");
+    QVERIFY(WriteBytes(leftover, "half"));
 
     WordList list = FaultList('B');
     list.filePath = path;
