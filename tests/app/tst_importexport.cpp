@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "TestSettings.h"
 #include "Translation.h"
 #include "WhenShown.h"
@@ -76,13 +77,6 @@ QByteArray readAll(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return "<missing>";
     return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // Drags a file onto a widget and drops it there, as a file manager does.
@@ -173,7 +167,7 @@ private Q_SLOTS:
     void importFromTheMenuReplacesTheListUnsaved()
     {
         const QString csv = path("djur.csv");
-        writeFile(csv, kCsv);
+        QVERIFY(WriteBytes(csv, kCsv));
         Started s;
         s.list()[0].learned = QStringLiteral("old");
         s.list()[50].learned = QStringLiteral("far away");
@@ -214,7 +208,7 @@ private Q_SLOTS:
     void importOfTheProgramsOwnListOpensIt()
     {
         const QString vkf = path("own.vkf");
-        writeFile(vkf, "Rubrik\r\nSvenska\r\nEngelska\r\nhund\r\ndog\r\n");
+        QVERIFY(WriteBytes(vkf, "Rubrik\r\nSvenska\r\nEngelska\r\nhund\r\ndog\r\n"));
         Started s;
         s.prompter.fileAnswers.enqueue(vkf);
         s.action("importfile")->trigger();
@@ -234,7 +228,7 @@ private Q_SLOTS:
         QVERIFY(s.prompter.dialogs.isEmpty());
 
         const QString csv = path("cancel.csv");
-        writeFile(csv, kCsv);
+        QVERIFY(WriteBytes(csv, kCsv));
         s.prompter.answers.enqueue(Prompter::No);
         s.prompter.fileAnswers.enqueue(csv);
         s.window->importer().setChooser(
@@ -268,7 +262,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         const QString file = m_dir.filePath(name);
-        writeFile(file, bytes);
+        QVERIFY(WriteBytes(file, bytes));
         Started s;
         s.list()[0].learned = QStringLiteral("kept");
         s.list().filePath = path("kept.vkf");
@@ -317,7 +311,7 @@ private Q_SLOTS:
         QFETCH(QStringList, pairs);
         QFETCH(QString, heading);
         const QString file = m_dir.filePath(name);
-        writeFile(file, bytes);
+        QVERIFY(WriteBytes(file, bytes));
         Started s;
         s.prompter.fileAnswers.enqueue(file);
         s.action("openfile")->trigger();
@@ -342,7 +336,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString file = m_dir.filePath(name);
-        writeFile(file, "hund,dog\r\nkatt,cat\r\nrest,1\r\nrest,2\r\n");
+        QVERIFY(WriteBytes(file, "hund,dog\r\nkatt,cat\r\nrest,1\r\nrest,2\r\n"));
         Started s;
         s.prompter.fileAnswers.enqueue(file);
         s.action("openfile")->trigger();
@@ -355,7 +349,7 @@ private Q_SLOTS:
     void commandLineImports()
     {
         const QString csv = path("start.csv");
-        writeFile(csv, kCsv);
+        QVERIFY(WriteBytes(csv, kCsv));
         Started s(csv);
         QCOMPARE(s.pairs(), kCsvPairs);
         QCOMPARE(s.window->windowTitle(), "Vokabo - Osparad ordlista");
@@ -386,7 +380,7 @@ private Q_SLOTS:
         for (int i = 1; i <= 120; ++i)
             bytes += "w" + QByteArray::number(i) + "\tm" + QByteArray::number(i) + "\n";
         const QString file = path("long.tsv");
-        writeFile(file, bytes);
+        QVERIFY(WriteBytes(file, bytes));
         Started s;
         InstallInterfaceTranslator(language);
         s.prompter.fileAnswers.enqueue(file);
@@ -401,7 +395,7 @@ private Q_SLOTS:
     void dropOnAWordBoxOpensTheFile()
     {
         const QString csv = path("dropped.csv");
-        writeFile(csv, kCsv);
+        QVERIFY(WriteBytes(csv, kCsv));
         Started s;
         s.action("editmeny")->trigger();
         auto* box = s.window->editor()->findChild<QLineEdit*>("g1_0");
@@ -422,7 +416,7 @@ private Q_SLOTS:
     void dropOfAWordListOnTheWindowOpensIt()
     {
         const QString vkf = path("dropped.vkf");
-        writeFile(vkf, "Rubrik\r\nSvenska\r\nEngelska\r\nhund\r\ndog\r\n");
+        QVERIFY(WriteBytes(vkf, "Rubrik\r\nSvenska\r\nEngelska\r\nhund\r\ndog\r\n"));
         Started s;
         dropFile(s.window->mainMenuPage(), vkf);
         QCOMPARE(s.list().heading, "Rubrik");
@@ -434,7 +428,7 @@ private Q_SLOTS:
     void noImportWhileTheQuizShows()
     {
         const QString csv = path("quiz.csv");
-        writeFile(csv, kCsv);
+        QVERIFY(WriteBytes(csv, kCsv));
         Started s;
         s.list()[0].learned = QStringLiteral("a");
         s.list()[0].known = QStringLiteral("b");
@@ -511,7 +505,7 @@ private Q_SLOTS:
     void theImportWindowPreviewsAndSwaps()
     {
         const QString csv = path("window.csv");
-        writeFile(csv, "Svenska;Engelska\r\nhund;dog\r\nkatt;cat\r\n");
+        QVERIFY(WriteBytes(csv, "Svenska;Engelska\r\nhund;dog\r\nkatt;cat\r\n"));
         Started s(QString(), true);
         bool checked = false;
         WhenShown<ImportDialog>(s.window.get(), [&checked](ImportDialog* dialog) {

@@ -49,11 +49,12 @@ WordList leftList(const QString& path)
     return list;
 }
 
-void leaveCopy(const QString& folder, const WordList& list)
+// A dead copy's recovery file; false when it could not be written.
+[[nodiscard]] bool leaveCopy(const QString& folder, const WordList& list)
 {
-    QVERIFY(QDir().mkpath(folder));
-    WriteBytes(QDir(folder).filePath(QStringLiteral("recovery-999999999.vkr")),
-               ListRecovery::copyBytes(list));
+    return QDir().mkpath(folder) &&
+           WriteBytes(QDir(folder).filePath(QStringLiteral("recovery-999999999.vkr")),
+                      ListRecovery::copyBytes(list));
 }
 
 } // namespace
@@ -123,7 +124,7 @@ void TestSessionGuard::yesShowsTheRecoveredList()
     TestSettings settings("sv_SE.UTF-8");
     const QString folder = QDir(settings.folder()).filePath(QStringLiteral("recovery"));
     const QString path = QDir(settings.folder()).filePath(QStringLiteral("djur.vkf"));
-    leaveCopy(folder, leftList(named ? path : QString()));
+    QVERIFY(leaveCopy(folder, leftList(named ? path : QString())));
     Started s(folder);
     QVERIFY(InstallInterfaceTranslator(language));
     s.prompter.answers.enqueue(Prompter::Yes);
@@ -155,7 +156,7 @@ void TestSessionGuard::noDiscardsIt()
 {
     TestSettings settings("sv_SE.UTF-8");
     const QString folder = QDir(settings.folder()).filePath(QStringLiteral("recovery"));
-    leaveCopy(folder, leftList(QString()));
+    QVERIFY(leaveCopy(folder, leftList(QString())));
     Started s(folder);
     s.prompter.answers.enqueue(Prompter::No);
     s.guard->OfferRecovery();
@@ -206,7 +207,7 @@ void TestSessionGuard::sessionEndAsksWhereItMay()
     TestSettings settings("sv_SE.UTF-8");
     const QString folder = QDir(settings.folder()).filePath(QStringLiteral("recovery"));
     const QString path = QDir(settings.folder()).filePath(QStringLiteral("ord.vkf"));
-    WriteBytes(path, "H\r\nA\r\nB\r\n");
+    QVERIFY(WriteBytes(path, "H\r\nA\r\nB\r\n"));
     Started s(folder);
     QVERIFY(s.window->load(path));
     WordList& list = s.window->wordList();

@@ -36,11 +36,11 @@ WordList typedList()
 }
 
 // A copy as a run with the given process id would have left it.
-void leaveCopy(const QString& folder, const QString& pid, const WordList& list)
+[[nodiscard]] bool leaveCopy(const QString& folder, const QString& pid, const WordList& list)
 {
-    QVERIFY(QDir().mkpath(folder));
-    WriteBytes(QDir(folder).filePath(QStringLiteral("recovery-%1.vkr").arg(pid)),
-               ListRecovery::copyBytes(list));
+    return QDir().mkpath(folder) &&
+           WriteBytes(QDir(folder).filePath(QStringLiteral("recovery-%1.vkr").arg(pid)),
+                      ListRecovery::copyBytes(list));
 }
 
 } // namespace
@@ -93,7 +93,7 @@ void TestListRecovery::copyNeverGoesOverTheListsOwnFile()
     ListRecovery recovery(list, dir.filePath(QStringLiteral("rec")));
     list.filePath = recovery.ownFile();
     QVERIFY(QDir().mkpath(recovery.folder()));
-    WriteBytes(list.filePath, "the list's own words");
+    QVERIFY(WriteBytes(list.filePath, "the list's own words"));
     recovery.update();
     QCOMPARE(FileBytes(list.filePath), QByteArray("the list's own words"));
 }
@@ -102,7 +102,7 @@ void TestListRecovery::leftoverOfADeadCopyIsClaimedOnce()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("rec"));
-    leaveCopy(folder, QStringLiteral("999999999"), typedList());
+    QVERIFY(leaveCopy(folder, QStringLiteral("999999999"), typedList()));
     WordList list;
     ListRecovery recovery(list, folder);
     recovery.start();
