@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "EditCommands.h"
 #include "EditorPage.h"
+#include "ExchangeFile.h"
 #include "ExportCommand.h"
 #include "FileDrop.h"
 #include "HelpCommand.h"
@@ -36,6 +37,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 // The file commands keep the recent files that the settings file stores: one count for both.
 static_assert(FileCommands::RecentCount == kRecentFileCount);
@@ -50,7 +52,14 @@ MainWindow::MainWindow(ProgramSettings& settings, Prompter& prompter, QWidget* p
     m_import = std::make_unique<ImportCommand>(
         m_list, prompter, m_files, [this] { showImportedList(); }, this);
     m_export = std::make_unique<ExportCommand>(m_list, prompter);
-    m_files.otherProgramsFile = [this](const QString& path) { return m_import->OfferFile(path); };
+    m_files.otherProgramsFile = [this](const QString& path) {
+        // Another program's list named on the command line waits until the window is up.
+        if (m_loading && DetectFileFormat(path) != ExchangeFormat::WordList) {
+            m_deferredImport = path;
+            return true;
+        }
+        return m_import->OfferFile(path);
+    };
     buildWindow();
     connectCommands();
 }
@@ -185,9 +194,19 @@ bool MainWindow::load(const QString& commandLine)
 
     m_list.changed = 0;
     setTitle(m_files.untitledTitle());
+    m_loading = true;
     if (!commandLine.isEmpty() && m_files.OpenStartupFile(commandLine))
         m_list.changed = 0;
+    m_loading = false;
     return true;
+}
+
+void MainWindow::openDeferredImport()
+{
+    if (m_deferredImport.isEmpty())
+        return;
+    // As a drop would: a list brought back in the meantime is not replaced unasked.
+    m_files.OpenDropped(std::exchange(m_deferredImport, QString()));
 }
 
 void MainWindow::showAndGreet()

@@ -37,6 +37,8 @@ public:
     bool load(const QString& commandLine);
     // Shows the window and, while the about box has not been confirmed, greets with it.
     void showAndGreet();
+    // Imports the other program's list that the command line named, once the window is up.
+    void openDeferredImport();
 
     WordList& wordList() { return m_list; }
     FileCommands& files() { return m_files; }
@@ -111,6 +113,8 @@ private:
     std::unique_ptr<LinePrinterFactory> m_printers;
     std::unique_ptr<ImportCommand> m_import;
     std::unique_ptr<ExportCommand> m_export;
+    bool m_loading = false;   // inside load()
+    QString m_deferredImport; // the command line's list of another program
     FileDrop* m_drop = nullptr;
 
     QWidget* m_client = nullptr;

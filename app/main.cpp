@@ -93,7 +93,10 @@ int main(int argc, char** argv)
         guard = new SessionGuard(*window, prompter);
         window->showAndGreet();
         LogStartUpStep("main-shown");
-        QTimer::singleShot(0, guard, &SessionGuard::OfferRecovery);
+        QTimer::singleShot(0, guard, [&window, guard] {
+            guard->OfferRecovery();
+            window->openDeferredImport();
+        });
     });
     return app.exec();
 }

@@ -351,6 +351,10 @@ private Q_SLOTS:
         const QString csv = path("start.csv");
         QVERIFY(WriteBytes(csv, kCsv));
         Started s(csv);
+        // The main window comes first; the import follows once it is up.
+        QCOMPARE(s.list().Length(), 0);
+        QVERIFY(s.prompter.dialogs.isEmpty());
+        s.window->openDeferredImport();
         QCOMPARE(s.pairs(), kCsvPairs);
         QCOMPARE(s.window->windowTitle(), "Vokabo - Osparad ordlista");
         QVERIFY(s.list().filePath.isEmpty());
