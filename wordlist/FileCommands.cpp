@@ -192,6 +192,10 @@ void FileCommands::openRecentEntry(int k, bool ask)
     if (ask &&
         !askToSave(tr("Vill du spara ändringar i denna ordlista, innan en ny ordlista öppnas?")))
         return;
+    // Another program's list that an older version took in as ours goes through Import, so a
+    // Save never writes our format over it.
+    if (ask && otherProgramsFile && otherProgramsFile(entry))
+        return;
     if (readAndReplace(entry))
         finishOpen(k);
 }

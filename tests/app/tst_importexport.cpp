@@ -323,6 +323,19 @@ private Q_SLOTS:
         QCOMPARE(readAll(file), bytes);
     }
 
+    void recentEntryOfASpreadsheetGoesThroughImport()
+    {
+        const QString file = m_dir.filePath(QStringLiteral("old.csv"));
+        QVERIFY(WriteBytes(file, kCsv));
+        Started s;
+        s.window->files().recentFiles[0] = file;
+        s.action("filett")->trigger();
+        QCOMPARE(s.pairs(), kCsvPairs);
+        QVERIFY(s.list().filePath.isEmpty());
+        QCOMPARE(s.list().changed, 1);
+        QCOMPARE(readAll(file), kCsv);
+    }
+
     void openReadsWordListsAsBefore_data()
     {
         QTest::addColumn<QString>("name");
