@@ -66,15 +66,7 @@ cmp -s "$work/djur.csv" "$work/original.csv" || fail "the CSV was changed"
 main=$(find_window '^Vokabo - sparad.vkf$') || fail "the title does not name the saved list"
 [ -n "$main" ] || fail "the title does not name the saved list"
 
-xdotool windowfocus --sync "$main"
-xdotool key --clearmodifiers alt+a
-sleep 0.3
-xdotool key --clearmodifiers a
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    i=$((i + 1))
-    [ "$i" -gt 100 ] && fail "the program did not end after File > Exit"
-    sleep 0.1
-done
+exit_by_menu "$main"
+wait_for_end "$pid" || fail "the program did not end after File > Exit"
 wait "$pid" || fail "the program ended with an error"
 echo "PASS: a CSV from the command line came in unsaved, Save asked for a name, the CSV is untouched"

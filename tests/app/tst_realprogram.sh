@@ -32,17 +32,8 @@ xdotool key --clearmodifiers Return
 sleep 0.5
 xdotool search --onlyvisible --name '^Om Vokabo$' >/dev/null 2>&1 && fail "the about box did not close"
 
-xdotool windowfocus --sync "$main"
-xdotool key --clearmodifiers alt+a
-sleep 0.3
-xdotool key --clearmodifiers a
-
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    i=$((i + 1))
-    [ "$i" -gt 100 ] && fail "the program did not end after File > Exit"
-    sleep 0.1
-done
+exit_by_menu "$main"
+wait_for_end "$pid" || fail "the program did not end after File > Exit"
 wait "$pid" || fail "the program ended with an error"
 
 ini="$work/config/Vokabo.ini"

@@ -73,12 +73,7 @@ xdotool search --onlyvisible --name '^Vokabo - Osparad ordlista$' >/dev/null ||
 
 rm -f "$work/config/Vokabo.ini"
 kill -TERM "$pid"
-i=0
-while kill -0 "$pid" 2>/dev/null; do
-    i=$((i + 1))
-    [ "$i" -gt 100 ] && fail "the program did not end on SIGTERM"
-    sleep 0.1
-done
+wait_for_end "$pid" || fail "the program did not end on SIGTERM"
 wait "$pid" || fail "the program ended with an error on SIGTERM"
 pid=""
 grep -q '^\[Files\]' "$work/config/Vokabo.ini" || fail "SIGTERM did not write the exit settings"

@@ -29,3 +29,22 @@ start_xvfb() {
 
 # The id of the first visible window whose name matches, waiting up to 20 s; empty if none.
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+
+# File > Exit with the keys of the Swedish interface, on the given main window.
+exit_by_menu() {
+    xdotool windowfocus --sync "$1"
+    xdotool key --clearmodifiers alt+a
+    sleep 0.3
+    xdotool key --clearmodifiers a
+}
+
+# Waits up to 10 s for the process to end; false when it still runs.
+wait_for_end() {
+    i=0
+    while kill -0 "$1" 2>/dev/null; do
+        i=$((i + 1))
+        [ "$i" -gt 100 ] && return 1
+        sleep 0.1
+    done
+    return 0
+}
