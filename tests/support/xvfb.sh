@@ -4,7 +4,8 @@ work=$(mktemp -d)
 xpid=""
 cleanup() {
     [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
-    rm -rf "$work"
+    # A program killed on a failure may still be writing its settings: try again a moment later.
+    rm -rf "$work" 2>/dev/null || { sleep 1; rm -rf "$work"; } || true
 }
 trap cleanup EXIT
 
