@@ -12,6 +12,9 @@ namespace {
 const char* const kPlacerName = "vokaboFramePlacer";
 // How long a placed frame may take to report where the window manager has put it.
 constexpr int kSettleMs = 300;
+// How long an exposed window may wait for the window manager to tell the frame's size.
+constexpr int kMarginWaitMs = 25;
+constexpr int kMarginWaits = 20;
 
 // A window whose frame the window system has told about: mapped and drawn at least once.
 bool frameKnown(const QWidget* window)
@@ -125,6 +128,15 @@ private:
                     Qt::QueuedConnection);
             return;
         }
+        // A window manager may tell the frame's size a moment after the window is exposed; with
+        // none, the frame stays the window itself and the wait changes nothing.
+        if (marginsOf(m_window).isNull() &&
+            !m_window->windowFlags().testFlag(Qt::FramelessWindowHint) &&
+            m_marginWaits < kMarginWaits) {
+            ++m_marginWaits;
+            QTimer::singleShot(kMarginWaitMs, this, &FramePlacer::placeWhenReady);
+            return;
+        }
         m_placed = true;
         moveClientTo(m_window, clientCorner(m_where(FrameShapeOf(m_window)), marginsOf(m_window)));
         QTimer::singleShot(kSettleMs, this, &QObject::deleteLater);
@@ -135,6 +147,7 @@ private:
     QPointer<QObject> m_dependsOn;
     std::function<QPoint(const FrameShape&)> m_where;
     bool m_placed = false;
+    int m_marginWaits = 0;
 };
 
 } // namespace
