@@ -6,6 +6,7 @@
 #include "ProgramSettings.h"
 #include "QuizPage.h"
 #include "StartUp.h"
+#include "StartedWindow.h"
 #include "TestFiles.h"
 #include "TestSettings.h"
 #include "ToolbarPanel.h"
@@ -27,30 +28,7 @@
 
 namespace {
 
-// A started main window on its main-menu page, as the splash's timer leaves it.
-struct Started
-{
-    ProgramSettings settings;
-    FakePrompter prompter;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Started(const QString& commandLine = QString())
-    {
-        PrepareInterfaceLanguage(settings);
-        window = std::make_unique<MainWindow>(settings, prompter);
-        window->load(commandLine);
-    }
-    ~Started() { InstallInterfaceTranslator(QStringLiteral("sve")); }
-
-    QAction* action(const char* name) const
-    {
-        return window->findChild<QAction*>(QLatin1String(name));
-    }
-    template <class T> T* child(const char* name) const
-    {
-        return window->findChild<T*>(QLatin1String(name));
-    }
-};
+using Started = StartedWindow;
 
 } // namespace
 

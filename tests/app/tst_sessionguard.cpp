@@ -7,6 +7,7 @@
 #include "ProgramSettings.h"
 #include "SessionGuard.h"
 #include "StartUp.h"
+#include "StartedWindow.h"
 #include "TerminationSignals.h"
 #include "TestFiles.h"
 #include "TestSettings.h"
@@ -21,21 +22,12 @@
 
 namespace {
 
-struct Started
+// A started window with its session guard, whose recovery copies go to the folder.
+struct Started : StartedWindow
 {
-    ProgramSettings settings;
-    FakePrompter prompter;
-    std::unique_ptr<MainWindow> window;
-    SessionGuard* guard = nullptr;
+    SessionGuard* guard;
 
-    explicit Started(const QString& folder)
-    {
-        PrepareInterfaceLanguage(settings);
-        window = std::make_unique<MainWindow>(settings, prompter);
-        window->load(QString());
-        guard = new SessionGuard(*window, prompter, folder);
-    }
-    ~Started() { InstallInterfaceTranslator(QStringLiteral("sve")); }
+    explicit Started(const QString& folder) : guard(new SessionGuard(*window, prompter, folder)) {}
 };
 
 WordList leftList(const QString& path)

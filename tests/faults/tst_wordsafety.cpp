@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "ProgramSettings.h"
 #include "StartUp.h"
+#include "StartedWindow.h"
 #include "TestFiles.h"
 #include "TestSettings.h"
 #include "Translation.h"
@@ -24,21 +25,7 @@
 
 namespace {
 
-struct Window
-{
-    ProgramSettings settings;
-    FakePrompter prompter;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Window(const QString& commandLine = QString())
-    {
-        PrepareInterfaceLanguage(settings);
-        window = std::make_unique<MainWindow>(settings, prompter);
-        window->load(commandLine);
-    }
-    ~Window() { InstallInterfaceTranslator(QStringLiteral("sve")); }
-    WordList& list() { return window->wordList(); }
-};
+using Window = StartedWindow;
 
 ino_t inodeOf(const QString& path)
 {
